@@ -2,6 +2,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "number_text.h"
 
@@ -57,30 +59,106 @@ void keepDigits(DecimalDigits& number, int keep, bool roundUp) {
     }
 }
 
+// Writes the `count` lowest decimal digits of n, two at a time.
+void writeDigits(std::uint64_t n, int count, char* out) {
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    int i = count;
+    for (; i >= 2; i -= 2, n /= 100) {
+        const char* pair = kPairs + 2 * (n % 100);
+        out[i - 2] = pair[0];
+        out[i - 1] = pair[1];
+    }
+    if (i == 1)
+        out[0] = static_cast<char>('0' + n % 10);
+}
+
+// Appends a separator; most are one byte.
+char* putSeparator(char* out, const std::string& separator) {
+    if (separator.size() == 1) {
+        *out = separator[0];
+        return out + 1;
+    }
+    return std::copy(separator.begin(), separator.end(), out);
+}
+
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr std::array<Wide, 39> kPowersOfTen = [] {
+    std::array<Wide, 39> powers{};
+    Wide power = 1;
+    for (Wide& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// The exact value rounded to `significant` digits, ties to even, with 128-bit
+// integer arithmetic: |value| = m * 2^e2 is scaled by 10^p to
+// numerator / denominator, both exact. Covers the magnitudes results usually
+// have; returns false outside them.
+bool roundWithIntegers(double value, int significant, DecimalDigits& out) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    const int biasedExponent = static_cast<int>((bits >> 52) & 0x7FF);
+    if (biasedExponent == 0 || biasedExponent == 0x7FF)
+        return false;  // zero, subnormal or not finite
+    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int e2 = biasedExponent - 1075;
+
+    // floor(log10(2^(e2 + 52))) is the decimal exponent or one less.
+    int exponent10 = ((e2 + 52) * 78913) >> 18;
+    for (int attempt = 0; attempt < 2; ++attempt, ++exponent10) {
+        const int p = significant - 1 - exponent10;
+        if (e2 > 70 || e2 < -110 || p > 22 || p < -38)
+            return false;
+        Wide numerator = mantissa;
+        Wide denominator = 1;
+        if (e2 >= 0)
+            numerator <<= e2;
+        else
+            denominator <<= -e2;
+        if (p >= 0 && numerator > (~Wide{0} >> 1) / kPowersOfTen[p])
+            return false;
+        else if (p >= 0)
+            numerator *= kPowersOfTen[p];
+        else if (denominator > (~Wide{0} >> 1) / kPowersOfTen[-p])
+            return false;
+        else
+            denominator *= kPowersOfTen[-p];
+
+        Wide quotient = numerator / denominator;
+        const Wide twiceRemainder = (numerator % denominator) * 2;
+        if (quotient >= kPowersOfTen[significant])
+            continue;  // the exponent estimate was one too low
+        if (twiceRemainder > denominator || (twiceRemainder == denominator && (quotient & 1)))
+            ++quotient;
+        if (quotient == kPowersOfTen[significant]) {  // 9.9999996 -> 10.00000
+            quotient = kPowersOfTen[significant - 1];
+            ++exponent10;
+        }
+        out.count = significant;
+        out.exponent = exponent10;
+        out.negative = std::signbit(value);
+        writeDigits(static_cast<std::uint64_t>(quotient), significant, out.digits.data());
+        return true;
+    }
+    return false;
+}
+
 // The exact binary value rounded to nearest, ties to even, at the given
 // number of significant digits.
-//
-// The shortest decimal that reads back as the value (at most 17 digits) is
-// much cheaper to get than a rounding of the exact binary expansion, and it
-// rounds the same way: no rounding boundary with one digit more than the
-// result can lie between the value and its shortest form, or the shortest
-// form would be that boundary. Only when the shortest form is such a boundary
-// itself (one digit more, ending in 5) is the exact expansion consulted.
 DecimalDigits significantDigits(double value, int significant) {
-    std::array<char, 40> text;
-    auto end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific).ptr;
-    DecimalDigits number = parseScientific(text.data(), end);
-    if (number.count <= significant)
+    DecimalDigits number;
+    if (roundWithIntegers(value, significant, number))
         return number;
-
-    if (number.count == significant + 1 && number.digits[significant] == '5') {
-        end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific,
-                            significant - 1).ptr;
-        return parseScientific(text.data(), end);
-    }
-
-    keepDigits(number, significant, number.digits[significant] >= '5');
-    return number;
+    std::array<char, 40> text;
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific,
+                                   significant - 1).ptr;
+    return parseScientific(text.data(), end);
 }
 
 // Rounds, on the decimal digits themselves, to five places after the point,
@@ -133,12 +211,16 @@ std::string FormatResult(double value, ResultPrecision precision, const NumberSe
     char* out = text.data();
     if (minus)
         *out++ = '-';
+    int untilSeparator = shownIntegerDigits % 3 == 0 ? 3 : shownIntegerDigits % 3;
     for (int i = integerStart; i < integerDigits; ++i) {
-        if (i != integerStart && (integerDigits - i) % 3 == 0)
-            out = std::copy(separators.thousands.begin(), separators.thousands.end(), out);
+        if (untilSeparator == 0) {
+            out = putSeparator(out, separators.thousands);
+            untilSeparator = 3;
+        }
         *out++ = number.at(i);
+        --untilSeparator;
     }
-    out = std::copy(separators.decimal.begin(), separators.decimal.end(), out);
+    out = putSeparator(out, separators.decimal);
     for (int k = 1; k <= fractionDigits; ++k)
         *out++ = number.at(number.exponent + k);
     return text;

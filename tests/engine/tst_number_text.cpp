@@ -243,6 +243,7 @@ private slots:
         QTest::newRow("8-digit integers ending in 5 as singles") << 3;
         QTest::newRow("decimal ties at the 6th decimal") << 4;
         QTest::newRow("binary fractions") << 5;
+        QTest::newRow("any finite bit pattern") << 6;
     }
     void formatMatchesSlowRendering() {
         QFETCH(int, family);
@@ -267,6 +268,14 @@ private slots:
             case 3: value = double(float(double(random() % 1600000 + 100000) * 10 + 5)); single = true; break;
             case 4: value = double(random() % 10000000) + (double(random() % 100000) * 10 + 5) / 1e6; break;
             case 5: value = double(random() % 1000000000) / 1024.0; break;
+            case 6: {
+                const std::uint64_t bits = random();
+                std::memcpy(&value, &bits, sizeof value);
+                if (!std::isfinite(value))
+                    value = 0;
+                single = bits & 2;
+                break;
+            }
             }
             if (random() & 1)
                 value = -value;
