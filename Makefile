@@ -4,7 +4,10 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench clean
+FUZZ_SECONDS ?= 300
+FUZZ_TARGETS := read_number format_result convert_entry
+
+.PHONY: all deps configure build run test bench fuzz test-sanitize clean
 
 all: build
 
@@ -26,5 +29,28 @@ test: build
 bench: build
 	@$(BUILD)/bench/zelvar_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
+# Each engine fuzz target for FUZZ_SECONDS, from the seeds in tests/fuzz/corpus;
+# what the fuzzer finds stays in build-fuzz/corpus.
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DZELVAR_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	    mkdir -p build-fuzz/corpus/$$t; \
+	    echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
+	    build-fuzz/tests/fuzz/fuzz_$$t build-fuzz/corpus/$$t tests/fuzz/corpus/$$t \
+	        -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -close_fd_mask=1 2>build-fuzz/$$t.log \
+	        || { tail -n 40 build-fuzz/$$t.log; exit 1; }; \
+	    grep -E "stat::number_of_executed_units|stat::peak_rss_mb" build-fuzz/$$t.log; \
+	done
+
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	@cmake -S . -B build-sanitize -G Ninja -DZELVAR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	@cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
+	    ctest --output-on-failure -j $(JOBS) --label-exclude e2e
+
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) build-fuzz build-sanitize

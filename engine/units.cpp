@@ -21,7 +21,9 @@ const std::array<UnitInfo, kUnitCount> kUnits{{
 
 const UnitInfo& unitInfo(LengthUnit unit) { return kUnits[unitIndex(unit)]; }
 
-std::string_view unitName(LengthUnit unit) { return unitInfo(unit).name; }
+std::string_view unitName(LengthUnit unit) {
+    return unitIndex(unit) < kUnits.size() ? unitInfo(unit).name : std::string_view{};
+}
 
 std::optional<LengthUnit> unitFromName(std::string_view text) {
     for (const UnitInfo& info : kUnits) {
