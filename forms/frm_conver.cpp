@@ -1,0 +1,148 @@
+#include "frm_conver.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QIcon>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "contact.h"
+#include "engine/convert.h"
+#include "form_builder.h"
+#include "frm_conver_layout.h"
+#include "keypad_decimal_point.h"
+#include "result_field_copy.h"
+#include "runtime/auto_size_label.h"
+#include "runtime/combo_box.h"
+#include "runtime/message_box.h"
+#include "runtime/number_separators.h"
+#include "runtime/program_end.h"
+#include "runtime/run_time_error.h"
+#include "runtime/twips.h"
+#include "runtime/window_placement.h"
+
+namespace zelvar {
+namespace {
+
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+template <typename Control>
+Control* control(const QObject& form, std::string_view name) {
+    auto* found = form.findChild<Control*>(qtText(name));
+    Q_ASSERT(found);
+    return found;
+}
+
+}  // namespace
+
+FrmConver::FrmConver(QWidget* parent) : QMainWindow(parent) {
+    buildWindow();
+    bindEvents();
+    Form_Load();
+    layout()->activate();  // the fixed size, before placing the window
+    centreOnScreen(*this);
+}
+
+void FrmConver::buildWindow() {
+    setObjectName(qtText(frm_conver::kName));
+    setWindowTitle(qtText(frm_conver::kCaption));
+    setWindowIcon(QIcon(qtText(frm_conver::kIcon)));
+    // A title bar with the icon and a close box; no minimise or maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(twipsSize(frm_conver::kClientWidth, frm_conver::kClientHeight));
+    client->setBackgroundRole(QPalette::Button);
+    client->setAutoFillBackground(true);
+    client->setFont(makeFont(kDialogFont));
+    setCentralWidget(client);
+    buildControls(*client, frm_conver::kControls);
+
+    menuBar()->setNativeMenuBar(false);
+    buildMenuBar(*menuBar(), frm_conver::kMenus);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    cboMeasures = control<QComboBox>(*this, "cboMeasures");
+    txtUserData = control<QLineEdit>(*this, "txtUserData");
+    cmdConvert = control<QPushButton>(*this, "cmdConvert");
+    cmdClear = control<QPushButton>(*this, "cmdClear");
+    for (const UnitInfo& unit : kUnits) {
+        resultFields[unitIndex(unit.unit)] = control<AutoSizeLabel>(*this, unit.fieldObject);
+        offerCopy(resultField(unit.unit));
+    }
+    typeDotFromKeypad(*txtUserData);
+    txtUserData->setFocus();
+}
+
+void FrmConver::bindEvents() {
+    connect(cboMeasures, &QComboBox::activated, this, &FrmConver::cboMeasures_Click);
+    connect(cmdConvert, &QPushButton::clicked, this, &FrmConver::cmdConvert_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &FrmConver::cmdClear_Click);
+    connect(control<QAction>(*this, "mnuClearItem"), &QAction::triggered, this, &FrmConver::mnuClearItem_Click);
+    connect(control<QAction>(*this, "mnuExitItem"), &QAction::triggered, this, &FrmConver::mnuExitItem_Click);
+    connect(control<QAction>(*this, "mnuAbout"), &QAction::triggered, this, &FrmConver::mnuAbout_Click);
+}
+
+AutoSizeLabel& FrmConver::resultField(LengthUnit unit) const {
+    return *resultFields[unitIndex(unit)];
+}
+
+void FrmConver::Form_Load() {
+    for (const UnitInfo& unit : kUnits)
+        appendItem(*cboMeasures, qtText(unit.name));
+}
+
+// Marks the picked unit's result field with the unit's name.
+void FrmConver::cboMeasures_Click() {
+    const QString picked = cboMeasures->currentText();
+    if (const std::optional<LengthUnit> unit = unitFromName(picked.toStdString()))
+        resultField(*unit).setCaption(picked);
+}
+
+// Converts the typed number from the chosen unit into the other thirteen. The
+// row is computed whole before any field changes, so an overflow is reported
+// with every field as it was, and the program goes on.
+void FrmConver::cmdConvert_Click() {
+    const ConvertResult result =
+        convertEntry(txtUserData->text().toStdString(), cboMeasures->currentText().toStdString(), userNumberSeparators());
+    switch (result.status) {
+    case ConvertStatus::NoUnit:
+        return;
+    case ConvertStatus::Overflow:
+        reportRunTimeError(kOverflowError);
+        return;
+    case ConvertStatus::Converted:
+        for (const UnitInfo& unit : kUnits)
+            resultField(unit.unit).setCaption(QString::fromStdString(result.captions[unitIndex(unit.unit)]));
+        return;
+    }
+}
+
+void FrmConver::cmdClear_Click() {
+    clearResultFields();
+}
+
+void FrmConver::mnuClearItem_Click() {
+    clearResultFields();
+}
+
+void FrmConver::clearResultFields() {
+    for (const UnitInfo& unit : kUnits)
+        resultField(unit.unit).setCaption(QString());
+}
+
+void FrmConver::mnuAbout_Click() {
+    showMessage(this, QStringLiteral("Send comments to: ") + qtText(kFeedbackEmail) + QStringLiteral(" ")
+                          + QStringLiteral("  Check out: ") + qtText(kHomePage));
+}
+
+void FrmConver::mnuExitItem_Click() {
+    endProgram();
+}
+
+}  // namespace zelvar

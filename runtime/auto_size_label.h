@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLabel>
+
+namespace zelvar {
+
+// A label whose width follows its caption: the edge its text is aligned to
+// stays where it is and the other edge moves, so a right-aligned label grows
+// to the left. Its height never changes and its text stays on one line. The
+// whole caption is also its tool tip and accessible description, so a caption
+// cut off at the window's edge can still be read in full.
+class AutoSizeLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit AutoSizeLabel(QWidget* parent = nullptr);
+
+    void setCaption(const QString& caption);
+
+    // Border, margins and text: the width the caption needs.
+    int widthFor(const QString& caption) const;
+};
+
+}  // namespace zelvar

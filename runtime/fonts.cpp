@@ -1,0 +1,29 @@
+#include "fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace zelvar {
+namespace {
+
+constexpr std::string_view kRequestedFamilies[] = {"MS Sans Serif", "Arial"};
+
+}  // namespace
+
+void installFontSubstitutes() {
+    for (std::string_view family : kRequestedFamilies) {
+        const QString name = QString::fromUtf8(family.data(), qsizetype(family.size()));
+        if (!QFontDatabase::hasFamily(name))
+            QFont::insertSubstitutions(name, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    }
+}
+
+QFont makeFont(const FontSpec& spec) {
+    QFont font(QString::fromUtf8(spec.family.data(), qsizetype(spec.family.size())));
+    font.setPointSizeF(spec.pointSize);
+    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    font.setItalic(spec.italic);
+    return font;
+}
+
+}  // namespace zelvar
