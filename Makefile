@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS := read_number format_result convert_entry
 
-.PHONY: all deps configure build run test bench fuzz test-sanitize clean
+.PHONY: all deps configure build run test bench screenshots fuzz test-sanitize clean
 
 all: build
 
@@ -27,7 +27,12 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@$(BUILD)/bench/zelvar_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	@scripts/bench-report $(BUILD)
+
+# The splash and the main window after a sample conversion, rendered
+# offscreen from the real forms into docs/.
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/app/zelvar_screenshots docs
 
 # Each engine fuzz target for FUZZ_SECONDS, from the seeds in tests/fuzz/corpus;
 # what the fuzzer finds stays in build-fuzz/corpus.
