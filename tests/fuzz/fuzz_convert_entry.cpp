@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "engine/convert.h"
-#include "result_shape.h"
+#include "tests/support/result_shape.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1)

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/number_text.h"
-#include "result_shape.h"
+#include "tests/support/result_shape.h"
 
 namespace {
 
