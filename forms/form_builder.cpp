@@ -9,6 +9,7 @@
 #include <limits>
 #include <vector>
 
+#include "runtime/drop_down_combo.h"
 #include "runtime/auto_size_label.h"
 #include "runtime/combo_box.h"
 #include "runtime/dialog_keys.h"
@@ -40,7 +41,7 @@ QWidget* createLabel(QWidget& client, const ControlRow& row) {
 QWidget* createControl(QWidget& client, const ControlRow& row) {
     switch (row.kind) {
     case ControlKind::ComboBox: {
-        auto* combo = new QComboBox(&client);
+        auto* combo = new DropDownCombo(&client);
         makeDropDownCombo(*combo);
         combo->setEditText(qtText(row.text));
         return combo;

@@ -16,6 +16,7 @@
 #include "result_field_copy.h"
 #include "runtime/auto_size_label.h"
 #include "runtime/combo_box.h"
+#include "runtime/handler_guard.h"
 #include "runtime/message_box.h"
 #include "runtime/number_separators.h"
 #include "runtime/program_end.h"
@@ -73,19 +74,22 @@ void FrmConver::buildWindow() {
     cmdClear = control<QPushButton>(*this, "cmdClear");
     for (const UnitInfo& unit : kUnits) {
         resultFields[unitIndex(unit.unit)] = control<AutoSizeLabel>(*this, unit.fieldObject);
+        resultField(unit.unit).setAccessibleDescription(qtText(frm_conver::kResultFieldDescription) + qtText(unit.name));
         offerCopy(resultField(unit.unit));
     }
+    for (const frm_conver::AccessibleNameRow& row : frm_conver::kAccessibleNames)
+        control<QWidget>(*this, row.control)->setAccessibleName(qtText(row.name));
     typeDotFromKeypad(*txtUserData);
     txtUserData->setFocus();
 }
 
 void FrmConver::bindEvents() {
-    connect(cboMeasures, &QComboBox::activated, this, &FrmConver::cboMeasures_Click);
-    connect(cmdConvert, &QPushButton::clicked, this, &FrmConver::cmdConvert_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &FrmConver::cmdClear_Click);
-    connect(control<QAction>(*this, "mnuClearItem"), &QAction::triggered, this, &FrmConver::mnuClearItem_Click);
-    connect(control<QAction>(*this, "mnuExitItem"), &QAction::triggered, this, &FrmConver::mnuExitItem_Click);
-    connect(control<QAction>(*this, "mnuAbout"), &QAction::triggered, this, &FrmConver::mnuAbout_Click);
+    bindHandler(cboMeasures, &QComboBox::activated, this, &FrmConver::cboMeasures_Click);
+    bindHandler(cmdConvert, &QPushButton::clicked, this, &FrmConver::cmdConvert_Click);
+    bindHandler(cmdClear, &QPushButton::clicked, this, &FrmConver::cmdClear_Click);
+    bindHandler(control<QAction>(*this, "mnuClearItem"), &QAction::triggered, this, &FrmConver::mnuClearItem_Click);
+    bindHandler(control<QAction>(*this, "mnuExitItem"), &QAction::triggered, this, &FrmConver::mnuExitItem_Click);
+    bindHandler(control<QAction>(*this, "mnuAbout"), &QAction::triggered, this, &FrmConver::mnuAbout_Click);
 }
 
 AutoSizeLabel& FrmConver::resultField(LengthUnit unit) const {

@@ -18,4 +18,17 @@ inline constexpr int kClientHeight = 5220;  // twips
 extern const std::array<ControlRow, 42> kControls;
 extern const std::array<MenuRow, 4> kMenus;
 
+// What a screen reader calls the controls whose own text does not say what
+// they are for (buttons and menus are read by their captions).
+struct AccessibleNameRow {
+    std::string_view control;
+    std::string_view name;
+};
+inline constexpr std::array<AccessibleNameRow, 2> kAccessibleNames{{
+    {"txtUserData", "Number to convert"},
+    {"cboMeasures", "Unit of the number"},
+}};
+// A result field is read as its value, and described by its unit.
+inline constexpr std::string_view kResultFieldDescription = "Result in ";
+
 }  // namespace zelvar::frm_conver

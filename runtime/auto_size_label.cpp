@@ -27,7 +27,6 @@ void AutoSizeLabel::setCaption(const QString& caption) {
         area.setWidth(width);
     setText(caption);
     setToolTip(caption);
-    setAccessibleDescription(caption);
     setGeometry(area);
 }
 

@@ -7,8 +7,9 @@ namespace zelvar {
 // A label whose width follows its caption: the edge its text is aligned to
 // stays where it is and the other edge moves, so a right-aligned label grows
 // to the left. Its height never changes and its text stays on one line. The
-// whole caption is also its tool tip and accessible description, so a caption
-// cut off at the window's edge can still be read in full.
+// whole caption is also its tool tip (and, being its text, what a screen
+// reader reads), so a caption cut off at the window's edge can still be read
+// in full.
 class AutoSizeLabel : public QLabel {
     Q_OBJECT
 

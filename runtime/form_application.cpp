@@ -1,33 +1,44 @@
 #include "form_application.h"
 
+#include <QIcon>
 #include <exception>
+#include <stdexcept>
 
+#include "drop_down_combo.h"
 #include "fonts.h"
+#include "handler_guard.h"
 #include "program_end.h"
-#include "run_time_error.h"
 
 namespace zelvar {
-namespace {
-
-constexpr int kExitAfterRunTimeError = 1;
-
-void reportAndEnd(std::exception_ptr exception) {
-    reportRunTimeError(runTimeErrorOf(exception));
-    endProgram(kExitAfterRunTimeError);
-}
-
-}  // namespace
 
 FormApplication::FormApplication(int& argc, char** argv) : QApplication(argc, argv) {
     installFontSubstitutes();
+    installDropDownComboAccessibility();
     setQuitOnLastWindowClosed(true);
+}
+
+FormApplication& FormApplication::current() {
+    auto* app = qobject_cast<FormApplication*>(QCoreApplication::instance());
+    if (!app)
+        throw std::logic_error("forms need a FormApplication");
+    return *app;
+}
+
+void FormApplication::setProject(const ProjectHeader& project) {
+    project_ = project;
+    setApplicationName(project.executableName);
+    setApplicationDisplayName(project.title);
+    setApplicationVersion(versionText(project));
+    // Lets the desktop (Wayland's app id, X11 task bars) match our windows to our entry.
+    setDesktopFileName(project.desktopFileName);
+    setWindowIcon(QIcon(project.icon));
 }
 
 bool FormApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        reportAndEnd(std::current_exception());
+        reportUnhandledAndEnd(std::current_exception());
         return false;
     }
 }
@@ -37,7 +48,7 @@ int FormApplication::run(const std::function<void()>& start) {
     try {
         start();
     } catch (...) {
-        reportAndEnd(std::current_exception());
+        reportUnhandledAndEnd(std::current_exception());
     }
     // An end before the loop started would otherwise be lost: exec() starts afresh.
     if (programEnded())

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <functional>
 
+#include "project_header.h"
+
 namespace zelvar {
 
 // The application object of a program made of forms. Fonts the forms ask for
@@ -15,11 +17,22 @@ class FormApplication : public QApplication {
 public:
     FormApplication(int& argc, char** argv);
 
+    // The running program's application object.
+    static FormApplication& current();
+
+    // Takes on the program's identity: its names, version, desktop entry and
+    // icon. Until then the title is empty and the version 0.0.0.
+    void setProject(const ProjectHeader& project);
+    const ProjectHeader& project() const { return project_; }
+
     bool notify(QObject* receiver, QEvent* event) override;
 
     // Runs start, which loads and shows the first window, then handles events
     // until the program ends; returns the process exit status.
     int run(const std::function<void()>& start);
+
+private:
+    ProjectHeader project_;
 };
 
 }  // namespace zelvar

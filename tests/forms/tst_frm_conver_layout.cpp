@@ -1,6 +1,7 @@
 // The converter window as it first appears: every control of the layout
 // table in its place, with its look, stacking, keyboard order and menus.
 
+#include <QAccessible>
 #include <QAction>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -216,6 +217,33 @@ private slots:
         QCOMPARE(file[1]->objectName() + file[1]->text(), QStringLiteral("mnuExitItemE&xit"));
         for (QAction* item : {bar[1], file[0], file[1]})
             QVERIFY(item->isEnabled() && item->isVisible() && !item->isCheckable() && item->shortcut().isEmpty());
+    }
+
+    // What a screen reader says of each control: entry and list by purpose,
+    // buttons by caption, result fields by value and unit, captions by text.
+    void accessibleNames_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("entry") << "txtUserData" << "Number to convert" << "";
+        QTest::newRow("unit list") << "cboMeasures" << "Unit of the number" << "";
+        QTest::newRow("CONVERT") << "cmdConvert" << "CONVERT" << "";
+        QTest::newRow("CLEAR") << "cmdClear" << "CLEAR" << "";
+        for (const auto& [unit, place] : test::kGrid) {
+            QTest::newRow(qPrintable(place.field)) << place.field << "" << "Result in " + unit;
+            QTest::newRow(qPrintable(place.caption)) << place.caption << unit << "";
+        }
+    }
+    void accessibleNames() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        auto* widget = window->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(reader);
+        QCOMPARE(reader->text(QAccessible::Name), name);
+        QCOMPARE(reader->text(QAccessible::Description), description);
     }
 };
 

@@ -9,6 +9,7 @@
 
 #include "forms/frm_conver.h"
 #include "gui_test_support.h"
+#include "runtime/handler_guard.h"
 #include "runtime/program_end.h"
 #include "runtime/run_time_error.h"
 
@@ -28,6 +29,41 @@ int runLoop(const std::function<void()>& step) {
     safety.start(5000);
     return QApplication::exec();
 }
+
+[[noreturn]] void throwKind(int kind) {
+    switch (kind) {
+    case 0: throw RunTimeErrorRaised(kOverflowError);
+    case 1: throw std::bad_alloc();
+    case 2: throw std::runtime_error("broken");
+    default: throw 42;
+    }
+}
+
+// A form with one handler that throws.
+class ThrowingForm : public QPushButton {
+public:
+    explicit ThrowingForm(int kind) : QPushButton(QStringLiteral("throw")), kind_(kind) {
+        bindHandler(this, &QPushButton::clicked, this, &ThrowingForm::cmdThrow_Click);
+    }
+    void cmdThrow_Click() { throwKind(kind_); }
+
+private:
+    int kind_;
+};
+
+// An object whose own event handling throws, outside any bound handler.
+class ThrowingObject : public QObject {
+public:
+    explicit ThrowingObject(int kind) : kind_(kind) {}
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::User)
+            throwKind(kind_);
+        return QObject::event(event);
+    }
+
+private:
+    int kind_;
+};
 
 }  // namespace
 
@@ -93,30 +129,38 @@ private slots:
         QTest::newRow("anything else") << 3 << "Run-time error 51:\n\nInternal error";
     }
 
-    // A button whose handler throws, clicked inside the running loop.
+    // A form whose handler throws, clicked inside the running loop.
     void escapedExceptionIsReportedThenEnds() {
         QFETCH(int, kind);
         QFETCH(QString, text);
-        QPushButton button(QStringLiteral("throw"));
-        connect(&button, &QPushButton::clicked, [kind] {
-            switch (kind) {
-            case 0: throw RunTimeErrorRaised(kOverflowError);
-            case 1: throw std::bad_alloc();
-            case 2: throw std::runtime_error("broken");
-            default: throw 42;
-            }
-        });
-        button.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        ThrowingForm form(kind);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
 
         int status = kNeverEnded;
         const auto shown = modals.answerMessageBox([&] {
-            status = runLoop([&button] { QTest::mouseClick(&button, Qt::LeftButton); });
+            status = runLoop([&form] { QTest::mouseClick(&form, Qt::LeftButton); });
         });
         QVERIFY(shown);
         QCOMPARE(shown->title, QStringLiteral("Zelvar"));
         QCOMPARE(shown->text, text);
         QCOMPARE(shown->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(status, 1);
+    }
+
+    // Whatever else throws while an event is delivered is caught by the
+    // application object and handled the same way.
+    void exceptionOutsideHandlersIsReportedThenEnds_data() { escapedExceptionIsReportedThenEnds_data(); }
+    void exceptionOutsideHandlersIsReportedThenEnds() {
+        QFETCH(int, kind);
+        QFETCH(QString, text);
+        ThrowingObject object(kind);
+        int status = kNeverEnded;
+        const auto shown = modals.answerMessageBox([&] {
+            status = runLoop([&object] { QCoreApplication::postEvent(&object, new QEvent(QEvent::User)); });
+        });
+        QVERIFY(shown);
+        QCOMPARE(shown->text, text);
         QCOMPARE(status, 1);
     }
 

@@ -1,0 +1,23 @@
+#include "zelvar_project.h"
+
+#include "forms/forms.h"
+#include "zelvar_version.h"
+
+namespace zelvar {
+
+ProjectHeader zelvarProject() {
+    return ProjectHeader{
+        .title = QStringLiteral("Zelvar"),
+        .executableName = QStringLiteral(ZELVAR_EXECUTABLE_NAME),
+        .desktopFileName = QStringLiteral(ZELVAR_APP_ID),
+        .icon = QStringLiteral(":/pictures/zelvar.ico"),
+        .major = ZELVAR_VERSION_MAJOR,
+        .minor = ZELVAR_VERSION_MINOR,
+        .revision = ZELVAR_VERSION_REVISION,
+        .description = QStringLiteral("Metric and Standard Conversions."),
+        .languageId = 0x0409,  // US English
+        .startupForm = []() -> QWidget& { return frmSplash(); },
+    };
+}
+
+}  // namespace zelvar

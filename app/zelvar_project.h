@@ -1,0 +1,11 @@
+#pragma once
+
+#include "runtime/project_header.h"
+
+namespace zelvar {
+
+// Zelvar's project header: its title, version, identity on the desktop and
+// its start-up form, the splash window.
+ProjectHeader zelvarProject();
+
+}  // namespace zelvar

@@ -1,0 +1,15 @@
+#include "forms.h"
+
+#include "runtime/form_lifetime.h"
+
+namespace zelvar {
+
+FrmConver& frmConver() {
+    return globalForm<FrmConver>();
+}
+
+FrmSplash& frmSplash() {
+    return globalForm<FrmSplash>();
+}
+
+}  // namespace zelvar

@@ -1,0 +1,32 @@
+# Installs the build into PREFIX and checks that every file of the program
+# and of its desktop integration is where desktops look for it.
+# Run by CTest: cmake -DBUILD_DIR= -DPREFIX= -DBINDIR= -DDATADIR= -DEXECUTABLE= -DAPP_ID= -P check_install.cmake
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed:\n${output}")
+endif()
+
+set(expected
+    "${BINDIR}/${EXECUTABLE}"
+    "${DATADIR}/applications/${APP_ID}.desktop"
+    "${DATADIR}/metainfo/${APP_ID}.metainfo.xml")
+foreach(size 16 32 48 64 128 256)
+  list(APPEND expected "${DATADIR}/icons/hicolor/${size}x${size}/apps/${EXECUTABLE}.png")
+endforeach()
+
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${PREFIX}" "${PREFIX}/*")
+list(SORT installed)
+list(SORT expected)
+if(NOT installed STREQUAL expected)
+  string(REPLACE ";" "\n  " installed_lines "${installed}")
+  string(REPLACE ";" "\n  " expected_lines "${expected}")
+  message(FATAL_ERROR "installed:\n  ${installed_lines}\nexpected:\n  ${expected_lines}")
+endif()
+execute_process(COMMAND test -x "${PREFIX}/${BINDIR}/${EXECUTABLE}" RESULT_VARIABLE not_executable)
+if(NOT not_executable EQUAL 0)
+  message(FATAL_ERROR "${BINDIR}/${EXECUTABLE} is not executable")
+endif()
+file(REMOVE_RECURSE "${PREFIX}")
+message(STATUS "installed as expected:\n  ${expected}")

@@ -1,0 +1,135 @@
+// The version and identity agree everywhere they are written: the generated
+// header, the project header, the Windows version record (read through the
+// preprocessor, as the resource compiler reads it), the AppStream metadata
+// and the desktop entry.
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include "zelvar_project.h"
+#include "zelvar_version.h"
+
+using namespace zelvar;
+
+namespace {
+
+QString readText(const char* path) {
+    QFile file(QString::fromUtf8(path));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+// The preprocessed resource with every run of blanks made one space.
+QString versionRecord() {
+    return readText(ZELVAR_RC_TEXT).simplified();
+}
+
+}  // namespace
+
+class TstIdentity : public QObject {
+    Q_OBJECT
+
+private slots:
+    void generatedHeader() {
+        QCOMPARE(ZELVAR_VERSION_MAJOR, 1);
+        QCOMPARE(ZELVAR_VERSION_MINOR, 5);
+        QCOMPARE(ZELVAR_VERSION_REVISION, 2);
+        QCOMPARE(QStringLiteral(ZELVAR_VERSION_TEXT), QStringLiteral("1.5.2"));
+        QCOMPARE(QStringLiteral(ZELVAR_FILE_VERSION_TEXT), QStringLiteral("1.05.0002"));
+    }
+
+    void projectHeader() {
+        const ProjectHeader project = zelvarProject();
+        QCOMPARE(project.title, QStringLiteral("Zelvar"));
+        QCOMPARE(int(project.major), ZELVAR_VERSION_MAJOR);
+        QCOMPARE(int(project.minor), ZELVAR_VERSION_MINOR);
+        QCOMPARE(int(project.revision), ZELVAR_VERSION_REVISION);
+        QCOMPARE(versionText(project), QStringLiteral("1.5.2"));
+        QCOMPARE(project.description, QStringLiteral("Metric and Standard Conversions."));
+        QCOMPARE(project.languageId, std::uint16_t(0x0409));
+        QCOMPARE(project.executableName, QStringLiteral(ZELVAR_EXECUTABLE_NAME));
+        QCOMPARE(project.desktopFileName, QStringLiteral(ZELVAR_APP_ID));
+        QVERIFY(project.startupForm);
+    }
+
+    void versionRecord_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("file version") << "FILEVERSION 1,5,0,2";
+        QTest::newRow("product version") << "PRODUCTVERSION 1,5,0,2";
+        QTest::newRow("no file flags") << "FILEFLAGS 0x0L";
+        QTest::newRow("32-bit Windows") << "FILEOS 0x40004L";
+        QTest::newRow("an application") << "FILETYPE 0x1L";
+        QTest::newRow("US English, Unicode") << "BLOCK \"040904B0\"";
+        QTest::newRow("FileVersion") << "VALUE \"FileVersion\", \"1.05.0002\"";
+        QTest::newRow("ProductVersion") << "VALUE \"ProductVersion\", \"1.05.0002\"";
+        QTest::newRow("FileDescription") << "VALUE \"FileDescription\", \"METRIC AND STANDARD CONVERSIONS\"";
+        QTest::newRow("ProductName") << "VALUE \"ProductName\", \"Zelvar\"";
+        QTest::newRow("OriginalFilename") << "VALUE \"OriginalFilename\", \"zelvar.exe\"";
+        QTest::newRow("translation") << "VALUE \"Translation\", 0x0409, 1200";
+    }
+
+    void versionRecord() {
+        QFETCH(QString, entry);
+        const QString record = ::versionRecord();
+        QVERIFY2(!record.isEmpty(), ZELVAR_RC_TEXT);
+        QVERIFY2(record.contains(entry), qPrintable(record));
+    }
+
+    // The language of the version record is the project's.
+    void versionRecordLanguage() {
+        const QString translation = QStringLiteral("VALUE \"Translation\", 0x%1, 1200")
+                                        .arg(zelvarProject().languageId, 4, 16, QLatin1Char('0'));
+        QVERIFY(::versionRecord().contains(translation));
+    }
+
+    void metainfo() {
+        QXmlStreamReader xml(readText(ZELVAR_METAINFO_FILE));
+        QStringList releases;
+        QString id, launchable, binary, icon;
+        int screenshots = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const auto name = xml.name();
+            if (name == QLatin1String("release"))
+                releases << xml.attributes().value(QLatin1String("version")).toString();
+            else if (name == QLatin1String("id"))
+                id = xml.readElementText();
+            else if (name == QLatin1String("launchable"))
+                launchable = xml.readElementText();
+            else if (name == QLatin1String("binary"))
+                binary = xml.readElementText();
+            else if (name == QLatin1String("icon"))
+                icon = xml.readElementText();
+            else if (name == QLatin1String("screenshot"))
+                ++screenshots;
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(releases, QStringList{QStringLiteral("1.5.2")});
+        QCOMPARE(id, QStringLiteral(ZELVAR_APP_ID));
+        QCOMPARE(launchable, QStringLiteral(ZELVAR_APP_ID ".desktop"));
+        QCOMPARE(binary, QStringLiteral(ZELVAR_EXECUTABLE_NAME));
+        QCOMPARE(icon, QStringLiteral(ZELVAR_EXECUTABLE_NAME));
+        QVERIFY(screenshots >= 1);
+    }
+
+    void desktopEntry() {
+        QSettings entry(QString::fromUtf8(ZELVAR_DESKTOP_FILE), QSettings::IniFormat);
+        entry.beginGroup(QStringLiteral("Desktop Entry"));
+        QCOMPARE(entry.value("Type").toString(), QStringLiteral("Application"));
+        QCOMPARE(entry.value("Name").toString(), QStringLiteral("Zelvar"));
+        QVERIFY(!entry.value("Comment").toString().isEmpty());
+        QCOMPARE(entry.value("Exec").toString(), QStringLiteral(ZELVAR_EXECUTABLE_NAME));
+        QCOMPARE(entry.value("Icon").toString(), QStringLiteral(ZELVAR_EXECUTABLE_NAME));
+        // Where Qt's WM_CLASS is the application name, this ties windows to the entry.
+        QCOMPARE(entry.value("StartupWMClass").toString(), QStringLiteral(ZELVAR_EXECUTABLE_NAME));
+        QVERIFY(readText(ZELVAR_DESKTOP_FILE).contains(QStringLiteral("\nCategories=Utility;Calculator;\n")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstIdentity)
+#include "tst_identity.moc"
