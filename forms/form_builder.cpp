@@ -43,7 +43,7 @@ QWidget* createControl(QWidget& client, const ControlRow& row) {
     case ControlKind::ComboBox: {
         auto* combo = new DropDownCombo(&client);
         makeDropDownCombo(*combo);
-        combo->setEditText(qtText(row.text));
+        setComboText(*combo, qtText(row.text));
         return combo;
     }
     case ControlKind::TextBox: {

@@ -21,7 +21,14 @@ void appendItem(QComboBox& combo, const QString& item) {
     if (combo.currentIndex() != selected)
         combo.setCurrentIndex(selected);
     if (combo.currentText() != text)
-        combo.setEditText(text);
+        setComboText(combo, text);
+}
+
+void setComboText(QComboBox& combo, const QString& text) {
+    combo.setEditText(text);
+    // A text wider than the box shows its beginning, not its end.
+    if (QLineEdit* edit = combo.lineEdit())
+        edit->home(false);
 }
 
 }  // namespace zelvar

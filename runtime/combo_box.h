@@ -17,4 +17,7 @@ void makeDropDownCombo(QComboBox& combo);
 // current).
 void appendItem(QComboBox& combo, const QString& item);
 
+// Sets the text part; one wider than the box shows from its beginning.
+void setComboText(QComboBox& combo, const QString& text);
+
 }  // namespace zelvar

@@ -60,6 +60,8 @@ private slots:
         QCOMPARE(items, kUnitNames);
         QCOMPARE(units().currentIndex(), -1);
         QCOMPARE(units().currentText(), QStringLiteral("Select Unit ----->"));
+        // The prompt is wider than the box: its beginning is what shows.
+        QCOMPARE(units().lineEdit()->cursorPosition(), 0);
         QCOMPARE(fields(), emptyFields());
         QCOMPARE(entry().text(), QString());
     }
