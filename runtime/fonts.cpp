@@ -1,6 +1,5 @@
 #include "fonts.h"
 
-#include <QFontDatabase>
 #include <QStringList>
 
 namespace zelvar {
@@ -11,10 +10,12 @@ constexpr std::string_view kRequestedFamilies[] = {"MS Sans Serif", "Arial"};
 }  // namespace
 
 void installFontSubstitutes() {
+    // Qt only turns to a family's substitutes when the family itself is not
+    // installed, so they can be registered unconditionally; asking the font
+    // database first would cost a fontconfig lookup per family at start-up.
     for (std::string_view family : kRequestedFamilies) {
         const QString name = QString::fromUtf8(family.data(), qsizetype(family.size()));
-        if (!QFontDatabase::hasFamily(name))
-            QFont::insertSubstitutions(name, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(name, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     }
 }
 
