@@ -96,6 +96,15 @@ constexpr std::array<Wide, 39> kPowersOfTen = [] {
     return powers;
 }();
 
+// The largest value that can be multiplied by 10^p and still leave the top
+// bit clear, which the doubled remainder needs.
+constexpr std::array<Wide, 39> kMultiplicandLimits = [] {
+    std::array<Wide, 39> limits{};
+    for (std::size_t p = 0; p < limits.size(); ++p)
+        limits[p] = (~Wide{0} >> 1) / kPowersOfTen[p];
+    return limits;
+}();
+
 // The exact value rounded to `significant` digits, ties to even, with 128-bit
 // integer arithmetic: |value| = m * 2^e2 is scaled by 10^p to
 // numerator / denominator, both exact. Covers the magnitudes results usually
@@ -116,22 +125,31 @@ bool roundWithIntegers(double value, int significant, DecimalDigits& out) {
         if (e2 > 70 || e2 < -110 || p > 22 || p < -38)
             return false;
         Wide numerator = mantissa;
-        Wide denominator = 1;
+        const int shift = e2 >= 0 ? 0 : -e2;
+        Wide denominator = Wide{1} << shift;
         if (e2 >= 0)
             numerator <<= e2;
-        else
-            denominator <<= -e2;
-        if (p >= 0 && numerator > (~Wide{0} >> 1) / kPowersOfTen[p])
+        if (p >= 0 && numerator > kMultiplicandLimits[p])
             return false;
         else if (p >= 0)
             numerator *= kPowersOfTen[p];
-        else if (denominator > (~Wide{0} >> 1) / kPowersOfTen[-p])
+        else if (denominator > kMultiplicandLimits[-p])
             return false;
         else
             denominator *= kPowersOfTen[-p];
 
-        Wide quotient = numerator / denominator;
-        const Wide twiceRemainder = (numerator % denominator) * 2;
+        // Most results need no power of ten below the line: a denominator
+        // that is a power of two divides by shifting, far cheaper than a
+        // 128-bit division.
+        Wide quotient;
+        Wide twiceRemainder;
+        if (p >= 0) {
+            quotient = numerator >> shift;
+            twiceRemainder = (numerator & (denominator - 1)) * 2;
+        } else {
+            quotient = numerator / denominator;
+            twiceRemainder = (numerator % denominator) * 2;
+        }
         if (quotient >= kPowersOfTen[significant])
             continue;  // the exponent estimate was one too low
         if (twiceRemainder > denominator || (twiceRemainder == denominator && (quotient & 1)))

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QPushButton>
 #include <algorithm>
 #include <limits>
@@ -14,6 +13,7 @@
 #include "runtime/combo_box.h"
 #include "runtime/dialog_keys.h"
 #include "runtime/label_border.h"
+#include "runtime/picture_box.h"
 #include "runtime/twips.h"
 
 namespace zelvar {
@@ -62,12 +62,8 @@ QWidget* createControl(QWidget& client, const ControlRow& row) {
     }
     case ControlKind::Label:
         return createLabel(client, row);
-    case ControlKind::Picture: {
-        auto* picture = new QLabel(&client);
-        picture->setPixmap(QPixmap(qtText(row.text)));
-        picture->setScaledContents(true);
-        return picture;
-    }
+    case ControlKind::Picture:
+        return new PictureBox(qtText(row.text), &client);
     }
     return nullptr;
 }

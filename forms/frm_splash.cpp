@@ -52,10 +52,13 @@ void FrmSplash::buildWindow() {
     buildControls(*this, frm_splash::kControls);
 
     // The labels are opaque on button face over the backdrop, each as wide
-    // as its text in the fonts this system has.
+    // as its text in the fonts this system has. They measure their text as
+    // the window is first painted: the font database this loads is the
+    // largest part of start-up, and the splash should be on screen first.
     for (AutoSizeLabel* label : findChildren<AutoSizeLabel*>()) {
         label->setBackgroundRole(QPalette::Button);
         label->setAutoFillBackground(true);
+        label->fitAtFirstPaint();
         label->setCaption(label->text());
     }
     lblVersion = findChild<AutoSizeLabel*>(QStringLiteral("lblVersion"));

@@ -1,6 +1,9 @@
 #include "auto_size_label.h"
 
+#include <QPointer>
 #include <algorithm>
+
+#include "first_paint.h"
 
 namespace zelvar {
 
@@ -19,14 +22,32 @@ int AutoSizeLabel::widthFor(const QString& caption) const {
 }
 
 void AutoSizeLabel::setCaption(const QString& caption) {
+    setText(caption);
+    setToolTip(caption);
+    if (!waitingForFirstPaint_)
+        fitToCaption();
+}
+
+void AutoSizeLabel::fitAtFirstPaint() {
+    if (waitingForFirstPaint_)
+        return;
+    waitingForFirstPaint_ = true;
+    beforeFirstPaint(*window(), [label = QPointer<AutoSizeLabel>(this)] {
+        if (label) {
+            label->waitingForFirstPaint_ = false;
+            label->fitToCaption();
+        }
+    });
+}
+
+// The edge the text is aligned to stays; the other one moves.
+void AutoSizeLabel::fitToCaption() {
     QRect area = geometry();
-    const int width = widthFor(caption);
+    const int width = widthFor(text());
     if (alignment() & Qt::AlignRight)
         area.setLeft(area.right() + 1 - width);
     else
         area.setWidth(width);
-    setText(caption);
-    setToolTip(caption);
     setGeometry(area);
 }
 

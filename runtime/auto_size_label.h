@@ -18,8 +18,19 @@ public:
 
     void setCaption(const QString& caption);
 
+    // Measuring text is the dearest thing a window does before it shows: the
+    // first measurement loads the font database. A label told to wait keeps
+    // its caption and its layout box, and fits the box to the caption when
+    // its window is first painted. Call it once the label is in its window.
+    void fitAtFirstPaint();
+
     // Border, margins and text: the width the caption needs.
     int widthFor(const QString& caption) const;
+
+private:
+    void fitToCaption();
+
+    bool waitingForFirstPaint_ = false;
 };
 
 }  // namespace zelvar

@@ -294,8 +294,9 @@ private slots:
         QTest::newRow("widest") << 9999 << 9999 << 9999 << "Version 9999.9999.9999";
     }
 
-    // Form_Load writes the application's version before the window shows; the
-    // label grows to the left, its right edge staying at 6405 twips.
+    // Form_Load writes the application's version before the window shows; by
+    // the first paint the label has grown to the left to fit it, its right
+    // edge staying at 6405 twips.
     void versionLabel() {
         QFETCH(int, major);
         QFETCH(int, minor);
@@ -312,6 +313,10 @@ private slots:
         QVERIFY(!splash->isVisible());
         auto& label = control<AutoSizeLabel>("lblVersion");
         QCOMPARE(label.text(), text);
+        QCOMPARE(label.toolTip(), text);
+        QCOMPARE(label.geometry().right() + 1, px(6405));
+        showForm(*splash);
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
         QCOMPARE(label.geometry().right() + 1, px(6405));
         QCOMPARE(label.width(), label.widthFor(text));
     }
