@@ -19,11 +19,11 @@ void installFontSubstitutes() {
     }
 }
 
-QFont makeFont(const FontSpec& spec) {
-    QFont font(QString::fromUtf8(spec.family.data(), qsizetype(spec.family.size())));
-    font.setPointSizeF(spec.pointSize);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
-    font.setItalic(spec.italic);
+QFont makeFont(const FontSpec& wanted) {
+    QFont font(QString::fromUtf8(wanted.family.data(), qsizetype(wanted.family.size())));
+    font.setPointSizeF(wanted.pointSize);
+    font.setWeight(static_cast<QFont::Weight>(wanted.weight));
+    font.setItalic(wanted.italic);
     return font;
 }
 

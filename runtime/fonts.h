@@ -23,6 +23,6 @@ inline constexpr FontSpec kDialogFont{"MS Sans Serif", 8.25, 400, false};
 // similar sans serif (DejaVu Sans). Needs the application object.
 void installFontSubstitutes();
 
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& wanted);
 
 }  // namespace zelvar
