@@ -55,7 +55,7 @@ test-sanitize: deps
 	@cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
-	    ctest --output-on-failure -j $(JOBS) --label-exclude e2e
+	    ctest --output-on-failure -j $(JOBS)
 
 clean:
 	@rm -rf $(BUILD) build-fuzz build-sanitize
