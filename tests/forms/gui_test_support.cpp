@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 
 namespace zelvar::test {
@@ -11,8 +12,17 @@ namespace {
 constexpr int kLookEveryMs = 10;
 constexpr int kBoxTimeoutMs = 3000;
 
+int linesOf(const QMessageBox& box) {
+    const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label)
+        return 0;
+    const int height = label->wordWrap() ? label->heightForWidth(label->contentsRect().width())
+                                         : label->sizeHint().height();
+    return height / label->fontMetrics().lineSpacing();
+}
+
 ShownMessage read(const QMessageBox& box) {
-    return {box.windowTitle(), box.text(), box.icon(), box.standardButtons(), box.windowModality()};
+    return {box.windowTitle(), box.text(), box.icon(), box.standardButtons(), box.windowModality(), linesOf(box)};
 }
 
 }  // namespace

@@ -34,6 +34,7 @@ struct ShownMessage {
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
     Qt::WindowModality modality;
+    int textLines;  // lines the text is laid out in
 };
 
 // Watches for modal windows while a test runs. One the test did not ask for

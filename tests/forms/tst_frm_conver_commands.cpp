@@ -193,6 +193,8 @@ private slots:
         QCOMPARE(shown->icon, QMessageBox::NoIcon);
         QCOMPARE(shown->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(shown->modality, Qt::ApplicationModal);
+        // One line, the web address unbroken.
+        QCOMPARE(shown->textLines, 1);
         QCOMPARE(fields(), kOneLeague);
         QCOMPARE(entry().text(), QStringLiteral("1"));
     }
