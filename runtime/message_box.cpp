@@ -9,16 +9,20 @@
 namespace zelvar {
 namespace {
 
+// A short message still gets a box wide enough for its title bar to show the
+// title beside the window manager's buttons.
+constexpr int kNarrowestTextInCharacters = 30;
+
 // Qt wraps a message wider than half the screen (500 pixels at most) and may
 // break a web address at its slashes. Here each line of the message stays one
 // line while the screen has room for it: the message's label is made as wide
 // as its longest line.
-void keepLinesWhole(QMessageBox& box, const QString& prompt) {
+void sizeForText(QMessageBox& box, const QString& prompt) {
     auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     if (!label)
         return;
     const QFontMetrics metrics = label->fontMetrics();
-    int widest = 0;
+    int widest = kNarrowestTextInCharacters * metrics.averageCharWidth();
     for (const QString& line : prompt.split(QLatin1Char('\n')))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     // A character to spare for rounding in the label's own text layout.
@@ -34,7 +38,7 @@ void showMessage(QWidget* parent, const QString& prompt) {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), prompt, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
-    keepLinesWhole(box, prompt);
+    sizeForText(box, prompt);
     box.exec();
 }
 

@@ -12,17 +12,25 @@ namespace {
 constexpr int kLookEveryMs = 10;
 constexpr int kBoxTimeoutMs = 3000;
 
-int linesOf(const QMessageBox& box) {
-    const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    if (!label)
-        return 0;
-    const int height = label->wordWrap() ? label->heightForWidth(label->contentsRect().width())
-                                         : label->sizeHint().height();
-    return height / label->fontMetrics().lineSpacing();
+const QLabel* messageLabel(const QMessageBox& box) {
+    return box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+}
+
+int linesOf(const QLabel& label) {
+    const int height =
+        label.wordWrap() ? label.heightForWidth(label.contentsRect().width()) : label.sizeHint().height();
+    return height / label.fontMetrics().lineSpacing();
 }
 
 ShownMessage read(const QMessageBox& box) {
-    return {box.windowTitle(), box.text(), box.icon(), box.standardButtons(), box.windowModality(), linesOf(box)};
+    const QLabel* label = messageLabel(box);
+    return {box.windowTitle(),
+            box.text(),
+            box.icon(),
+            box.standardButtons(),
+            box.windowModality(),
+            label ? linesOf(*label) : 0,
+            label ? label->width() / label->fontMetrics().averageCharWidth() : 0};
 }
 
 }  // namespace

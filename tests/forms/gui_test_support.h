@@ -35,6 +35,7 @@ struct ShownMessage {
     QMessageBox::StandardButtons buttons;
     Qt::WindowModality modality;
     int textLines;  // lines the text is laid out in
+    int textWidthInCharacters;  // width of the text's place, in average characters
 };
 
 // Watches for modal windows while a test runs. One the test did not ask for

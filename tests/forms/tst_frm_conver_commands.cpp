@@ -225,6 +225,8 @@ private slots:
         QVERIFY2(shown->text.contains(QLatin1String("6")) && shown->text.contains(QLatin1String("Overflow")),
                  qPrintable(shown->text));
         QCOMPARE(shown->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        // Short as the message is, the box leaves its title room.
+        QVERIFY2(shown->textWidthInCharacters >= 30, qPrintable(QString::number(shown->textWidthInCharacters)));
         QCOMPARE(fields(), before);
         QVERIFY(window->isVisible());
 
