@@ -1,4 +1,4 @@
-#include "runtime/start.h"
+#include "runtime/program.h"
 #include "zelvar_project.h"
 
 int main(int argc, char* argv[]) {

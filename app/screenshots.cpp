@@ -10,8 +10,8 @@
 #include <cstdio>
 
 #include "forms/forms.h"
-#include "runtime/form_application.h"
-#include "runtime/form_lifetime.h"
+#include "runtime/program.h"
+#include "runtime/form_life.h"
 #include "zelvar_project.h"
 
 namespace {

@@ -14,8 +14,6 @@ ProjectHeader zelvarProject() {
         .major = ZELVAR_VERSION_MAJOR,
         .minor = ZELVAR_VERSION_MINOR,
         .revision = ZELVAR_VERSION_REVISION,
-        .description = QStringLiteral("Metric and Standard Conversions."),
-        .languageId = 0x0409,  // US English
         .startupForm = []() -> QWidget& { return frmSplash(); },
     };
 }

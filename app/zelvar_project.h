@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/project_header.h"
+#include "runtime/program.h"
 
 namespace zelvar {
 

@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/convert.h"
+#include "engine/read_number.h"
 
 using namespace zelvar;
 

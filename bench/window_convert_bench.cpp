@@ -15,7 +15,7 @@
 
 #include "engine/convert.h"
 #include "forms/frm_conver.h"
-#include "runtime/form_application.h"
+#include "runtime/program.h"
 
 namespace {
 

@@ -5,13 +5,10 @@
 #include <optional>
 #include <span>
 
+#include "result_precision.h"
 #include "units.h"
 
 namespace zelvar {
-
-// Whether a cell's result is handed to display as a single or a double;
-// it decides how many significant digits are shown.
-enum class ResultPrecision { Single, Double };
 
 enum class StepOp : std::uint8_t { Multiply, Divide };
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "conversion_table.h"
+#include "read_number.h"
 
 namespace zelvar {
 

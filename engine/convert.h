@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "number_text.h"
+#include "format_result.h"
 #include "units.h"
 
 namespace zelvar {

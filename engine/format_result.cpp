@@ -1,11 +1,11 @@
+#include "format_result.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-
-#include "number_text.h"
 
 namespace zelvar {
 namespace {

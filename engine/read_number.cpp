@@ -1,10 +1,11 @@
-#include "number_text.h"
+#include "read_number.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 namespace zelvar {
 namespace {

@@ -2,27 +2,27 @@
 
 namespace zelvar {
 
+// clang-format off
 const std::array<UnitInfo, kUnitCount> kUnits{{
-    {LengthUnit::League,      "LEAGUE",      "lbLeague",     "lbLeag",       UnitGroup::Customary},
-    {LengthUnit::Miles,       "MILES",       "lbMiles",      "lb7Mile",      UnitGroup::Customary},
-    {LengthUnit::Furlong,     "FURLONG",     "lbFurlong",    "lbFurl",       UnitGroup::Customary},
-    {LengthUnit::Rods,        "RODS",        "lbRods",       "lbRod",        UnitGroup::Customary},
-    {LengthUnit::Yards,       "YARDS",       "lbYards",      "lb1Yard",      UnitGroup::Customary},
-    {LengthUnit::Feet,        "FEET",        "lbFeet",       "lb2Foot",      UnitGroup::Customary},
-    {LengthUnit::Inches,      "INCHES",      "lbInches",     "lb3Inch",      UnitGroup::Customary},
-    {LengthUnit::Kilometers,  "KILOMETERS",  "lbKilos",      "lb8Kilo",      UnitGroup::Metric},
-    {LengthUnit::Hectometers, "HECTOMETERS", "lbHectometer", "lbHecto",      UnitGroup::Metric},
-    {LengthUnit::Dekameters,  "DEKAMETERS",  "lbDekameter",  "lbDeka",       UnitGroup::Metric},
-    {LengthUnit::Meters,      "METERS",      "lbMeters",     "lb4Meter",     UnitGroup::Metric},
-    {LengthUnit::Decimeters,  "DECIMETERS",  "lbDecimeters", "lbDeci",       UnitGroup::Metric},
-    {LengthUnit::Centimeters, "CENTIMETERS", "lbCents",      "lb5CentMeter", UnitGroup::Metric},
-    {LengthUnit::Millimeters, "MILLIMETERS", "lbMilis",      "lb6MilMeter",  UnitGroup::Metric},
+    {LengthUnit::League,      "LEAGUE"},
+    {LengthUnit::Miles,       "MILES"},
+    {LengthUnit::Furlong,     "FURLONG"},
+    {LengthUnit::Rods,        "RODS"},
+    {LengthUnit::Yards,       "YARDS"},
+    {LengthUnit::Feet,        "FEET"},
+    {LengthUnit::Inches,      "INCHES"},
+    {LengthUnit::Kilometers,  "KILOMETERS"},
+    {LengthUnit::Hectometers, "HECTOMETERS"},
+    {LengthUnit::Dekameters,  "DEKAMETERS"},
+    {LengthUnit::Meters,      "METERS"},
+    {LengthUnit::Decimeters,  "DECIMETERS"},
+    {LengthUnit::Centimeters, "CENTIMETERS"},
+    {LengthUnit::Millimeters, "MILLIMETERS"},
 }};
-
-const UnitInfo& unitInfo(LengthUnit unit) { return kUnits[unitIndex(unit)]; }
+// clang-format on
 
 std::string_view unitName(LengthUnit unit) {
-    return unitIndex(unit) < kUnits.size() ? unitInfo(unit).name : std::string_view{};
+    return unitIndex(unit) < kUnits.size() ? kUnits[unitIndex(unit)].name : std::string_view{};
 }
 
 std::optional<LengthUnit> unitFromName(std::string_view text) {

@@ -7,32 +7,28 @@
 
 namespace zelvar {
 
-// The fourteen length units, in the order of the unit list.
+// The fourteen length units, in the order of the unit list: the seven
+// customary units, then the seven metric ones.
+// clang-format off
 enum class LengthUnit {
     League, Miles, Furlong, Rods, Yards, Feet, Inches,
     Kilometers, Hectometers, Dekameters, Meters, Decimeters, Centimeters, Millimeters
 };
+// clang-format on
 
 inline constexpr std::size_t kUnitCount = 14;
 
-enum class UnitGroup { Customary, Metric };
-
-// What the program knows of each unit: the name the user picks (also the
-// text of its caption), the object names of its two labels in the main
-// window, and its group.
+// A unit and the name the user picks it by, which is also the text of its
+// caption in the window.
 struct UnitInfo {
     LengthUnit unit;
     std::string_view name;
-    std::string_view captionObject;  // fixed label beside the field, showing the name
-    std::string_view fieldObject;    // label that shows the unit's converted value
-    UnitGroup group;
 };
 
 // All fourteen, in unit-list order: kUnits[i].unit == LengthUnit(i).
 extern const std::array<UnitInfo, kUnitCount> kUnits;
 
 constexpr std::size_t unitIndex(LengthUnit unit) { return static_cast<std::size_t>(unit); }
-const UnitInfo& unitInfo(LengthUnit unit);
 
 std::string_view unitName(LengthUnit unit);
 // Exact, case-sensitive comparison with the fourteen names; no trimming.

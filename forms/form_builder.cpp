@@ -8,20 +8,12 @@
 #include <limits>
 #include <vector>
 
-#include "runtime/drop_down_combo.h"
-#include "runtime/auto_size_label.h"
-#include "runtime/combo_box.h"
-#include "runtime/dialog_keys.h"
-#include "runtime/label_border.h"
-#include "runtime/picture_box.h"
-#include "runtime/twips.h"
+#include "runtime/controls.h"
+#include "runtime/form_keys.h"
+#include "runtime/display.h"
 
 namespace zelvar {
 namespace {
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QColor qtColour(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
@@ -42,8 +34,7 @@ QWidget* createControl(QWidget& client, const ControlRow& row) {
     switch (row.kind) {
     case ControlKind::ComboBox: {
         auto* combo = new DropDownCombo(&client);
-        makeDropDownCombo(*combo);
-        setComboText(*combo, qtText(row.text));
+        combo->setText(qtText(row.text));
         return combo;
     }
     case ControlKind::TextBox: {

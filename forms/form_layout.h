@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "runtime/fonts.h"
+#include "runtime/display.h"
 
 // The vocabulary in which a form's layout is written down as data: one row
 // per control, in form order, which is also the stacking order (front to

@@ -1,6 +1,6 @@
 #include "forms.h"
 
-#include "runtime/form_lifetime.h"
+#include "runtime/form_life.h"
 
 namespace zelvar {
 

@@ -14,22 +14,14 @@
 #include "frm_conver_layout.h"
 #include "keypad_decimal_point.h"
 #include "result_field_copy.h"
-#include "runtime/auto_size_label.h"
-#include "runtime/combo_box.h"
-#include "runtime/handler_guard.h"
-#include "runtime/message_box.h"
-#include "runtime/number_separators.h"
-#include "runtime/program_end.h"
-#include "runtime/run_time_error.h"
-#include "runtime/twips.h"
-#include "runtime/window_placement.h"
+#include "runtime/controls.h"
+#include "runtime/messages.h"
+#include "runtime/display.h"
+#include "runtime/program.h"
+#include "runtime/form_life.h"
 
 namespace zelvar {
 namespace {
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 template <typename Control>
 Control* control(const QObject& form, std::string_view name) {
@@ -68,14 +60,15 @@ void FrmConver::buildWindow() {
     buildMenuBar(*menuBar(), frm_conver::kMenus);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    cboMeasures = control<QComboBox>(*this, "cboMeasures");
+    cboMeasures = control<DropDownCombo>(*this, "cboMeasures");
     txtUserData = control<QLineEdit>(*this, "txtUserData");
     cmdConvert = control<QPushButton>(*this, "cmdConvert");
     cmdClear = control<QPushButton>(*this, "cmdClear");
-    for (const UnitInfo& unit : kUnits) {
-        resultFields[unitIndex(unit.unit)] = control<AutoSizeLabel>(*this, unit.fieldObject);
-        resultField(unit.unit).setAccessibleDescription(qtText(frm_conver::kResultFieldDescription) + qtText(unit.name));
-        offerCopy(resultField(unit.unit));
+    for (const frm_conver::UnitControlsRow& row : frm_conver::kUnitControls) {
+        AutoSizeLabel* field = control<AutoSizeLabel>(*this, row.field);
+        resultFields[unitIndex(row.unit)] = field;
+        field->setAccessibleDescription(qtText(frm_conver::kResultFieldDescription) + qtText(unitName(row.unit)));
+        offerCopy(*field);
     }
     for (const frm_conver::AccessibleNameRow& row : frm_conver::kAccessibleNames)
         control<QWidget>(*this, row.control)->setAccessibleName(qtText(row.name));
@@ -98,7 +91,7 @@ AutoSizeLabel& FrmConver::resultField(LengthUnit unit) const {
 
 void FrmConver::Form_Load() {
     for (const UnitInfo& unit : kUnits)
-        appendItem(*cboMeasures, qtText(unit.name));
+        cboMeasures->appendItem(qtText(unit.name));
 }
 
 // Marks the picked unit's result field with the unit's name.

@@ -5,13 +5,13 @@
 
 #include "engine/units.h"
 
-class QComboBox;
 class QLineEdit;
 class QPushButton;
 
 namespace zelvar {
 
 class AutoSizeLabel;
+class DropDownCombo;
 
 // The converter window: a number, its unit, CONVERT, and the value in all
 // fourteen units. Constructing it loads it: its controls are built from the
@@ -37,7 +37,7 @@ private:
     AutoSizeLabel& resultField(LengthUnit unit) const;
     void clearResultFields();
 
-    QComboBox* cboMeasures = nullptr;
+    DropDownCombo* cboMeasures = nullptr;
     QLineEdit* txtUserData = nullptr;
     QPushButton* cmdConvert = nullptr;
     QPushButton* cmdClear = nullptr;

@@ -76,6 +76,23 @@ const std::array<ControlRow, 42> kControls{{
     {"Image1",         Picture,       ":/pictures/main-logo.bmp", 900, 120, 4875, 1425, kNoTabStop, &kLogo},
 }};
 
+const std::array<UnitControlsRow, kUnitCount> kUnitControls{{
+    {LengthUnit::League,      "lbLeague",     "lbLeag"},
+    {LengthUnit::Miles,       "lbMiles",      "lb7Mile"},
+    {LengthUnit::Furlong,     "lbFurlong",    "lbFurl"},
+    {LengthUnit::Rods,        "lbRods",       "lbRod"},
+    {LengthUnit::Yards,       "lbYards",      "lb1Yard"},
+    {LengthUnit::Feet,        "lbFeet",       "lb2Foot"},
+    {LengthUnit::Inches,      "lbInches",     "lb3Inch"},
+    {LengthUnit::Kilometers,  "lbKilos",      "lb8Kilo"},
+    {LengthUnit::Hectometers, "lbHectometer", "lbHecto"},
+    {LengthUnit::Dekameters,  "lbDekameter",  "lbDeka"},
+    {LengthUnit::Meters,      "lbMeters",     "lb4Meter"},
+    {LengthUnit::Decimeters,  "lbDecimeters", "lbDeci"},
+    {LengthUnit::Centimeters, "lbCents",      "lb5CentMeter"},
+    {LengthUnit::Millimeters, "lbMilis",      "lb6MilMeter"},
+}};
+
 const std::array<MenuRow, 4> kMenus{{
     {"mnuFile", "&File", ""},
     {"mnuClearItem", "&Clear", "mnuFile"},

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "engine/units.h"
 #include "form_layout.h"
 
 // The converter window as data: the window itself, its 42 controls in form
@@ -28,6 +29,15 @@ inline constexpr std::array<AccessibleNameRow, 2> kAccessibleNames{{
     {"txtUserData", "Number to convert"},
     {"cboMeasures", "Unit of the number"},
 }};
+// The two labels of each unit, in unit-list order: its caption, which shows
+// the unit's name, and the result field beside it, which shows its value.
+struct UnitControlsRow {
+    LengthUnit unit;
+    std::string_view caption;
+    std::string_view field;
+};
+extern const std::array<UnitControlsRow, kUnitCount> kUnitControls;
+
 // A result field is read as its value, and described by its unit.
 inline constexpr std::string_view kResultFieldDescription = "Result in ";
 

@@ -6,24 +6,14 @@
 #include "form_builder.h"
 #include "forms.h"
 #include "frm_splash_layout.h"
-#include "runtime/auto_size_label.h"
-#include "runtime/form_application.h"
-#include "runtime/form_lifetime.h"
-#include "runtime/form_timer.h"
-#include "runtime/handler_guard.h"
-#include "runtime/key_preview.h"
-#include "runtime/twips.h"
-#include "runtime/window_placement.h"
+#include "runtime/controls.h"
+#include "runtime/program.h"
+#include "runtime/form_life.h"
+#include "runtime/messages.h"
+#include "runtime/form_keys.h"
+#include "runtime/display.h"
 
 namespace zelvar {
-namespace {
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-}  // namespace
-
 FrmSplash::FrmSplash(QWidget* parent) : QWidget(parent) {
     buildWindow();
     bindEvents();
@@ -72,7 +62,6 @@ void FrmSplash::bindEvents() {
 
 // Runs once, as the window is loaded, before it is first shown.
 void FrmSplash::Form_Load() {
-    setTimerEnabled(*Timer1, true);
     const ProjectHeader& app = FormApplication::current().project();
     lblVersion->setCaption(QStringLiteral("Version ") + QString::number(app.major) + QStringLiteral(".")
                            + QString::number(app.minor) + QStringLiteral(".") + QString::number(app.revision));

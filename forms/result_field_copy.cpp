@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 
-#include "runtime/number_separators.h"
+#include "runtime/display.h"
 
 namespace zelvar {
 

@@ -8,7 +8,8 @@
 #include <random>
 #include <string>
 
-#include "engine/number_text.h"
+#include "engine/read_number.h"
+#include "engine/format_result.h"
 
 using namespace zelvar;
 

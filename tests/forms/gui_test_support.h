@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-#include "runtime/form_application.h"
+#include "runtime/program.h"
 
 class QComboBox;
 class QWidget;

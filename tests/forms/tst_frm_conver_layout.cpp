@@ -11,7 +11,7 @@
 
 #include "forms/frm_conver_layout.h"
 #include "frm_conver_fixture.h"
-#include "runtime/auto_size_label.h"
+#include "runtime/controls.h"
 
 using namespace zelvar;
 

@@ -9,9 +9,8 @@
 
 #include "forms/frm_conver.h"
 #include "gui_test_support.h"
-#include "runtime/handler_guard.h"
-#include "runtime/program_end.h"
-#include "runtime/run_time_error.h"
+#include "runtime/messages.h"
+#include "runtime/program.h"
 
 using namespace zelvar;
 

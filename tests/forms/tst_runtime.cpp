@@ -1,9 +1,15 @@
-// The runtime's pure helpers: layout units and the user's number separators.
+// The runtime's pure helpers: layout units, the user's number separators and
+// the character codes keys carry.
 
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
 #include <QtTest>
 
-#include "runtime/number_separators.h"
-#include "runtime/twips.h"
+#include "runtime/display.h"
+#include "runtime/form_keys.h"
+#include "runtime/qt_internals.h"
 
 using namespace zelvar;
 
@@ -58,6 +64,59 @@ private slots:
     void narrowSpaceGroupingIsDropped() {
         const NumberSeparators separators{"\u202F", ","};
         QCOMPARE(withoutThousandsSeparators(QString::fromUtf8("12\u202F345,5"), separators), QStringLiteral("12345,5"));
+    }
+
+    // The two pieces of Qt's own widgets the program relies on: a Qt that
+    // changes either fails here instead of quietly changing the windows.
+    void qtInternalsAreStillThere() {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("title"), QStringLiteral("the text"));
+        const QLabel* label = qt_internals::messageBoxTextLabel(box);
+        QVERIFY2(label, "QMessageBox no longer has qt_msgbox_label");
+        QCOMPARE(label->text(), QStringLiteral("the text"));
+        QComboBox combo;
+        combo.setEditable(true);
+        QVERIFY2(qt_internals::stopPickingOnEditingFinished(combo), "QComboBox no longer picks on editingFinished");
+    }
+
+    void keyAsciiOf_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("code");  // -1: none
+        const int none = Qt::NoModifier, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
+        QTest::newRow("letter") << int(Qt::Key_A) << none << "a" << int('a');
+        QTest::newRow("capital") << int(Qt::Key_Z) << shift << "Z" << int('Z');
+        QTest::newRow("digit") << int(Qt::Key_7) << none << "7" << int('7');
+        QTest::newRow("keypad digit") << int(Qt::Key_7) << int(Qt::KeypadModifier) << "7" << int('7');
+        QTest::newRow("punctuation") << int(Qt::Key_Period) << none << "." << int('.');
+        QTest::newRow("space") << int(Qt::Key_Space) << none << " " << 32;
+        QTest::newRow("accented letter") << int(Qt::Key_Eacute) << none << "\u00e9" << 0xe9;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << none << "\r" << 13;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << 13;
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << none << "\x1b" << 27;
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << 8;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << none << "\t" << 9;
+        QTest::newRow("Ctrl+C as a code") << int(Qt::Key_C) << ctrl << "\x03" << 3;
+        QTest::newRow("Ctrl+C as a letter") << int(Qt::Key_C) << ctrl << "c" << 3;
+        QTest::newRow("Ctrl+[") << int(Qt::Key_BracketLeft) << ctrl << "\x1b" << 27;
+        QTest::newRow("Ctrl+1") << int(Qt::Key_1) << ctrl << "1" << -1;
+        QTest::newRow("Alt+F") << int(Qt::Key_F) << alt << "f" << -1;
+        QTest::newRow("arrow") << int(Qt::Key_Left) << int(Qt::KeypadModifier) << "" << -1;
+        QTest::newRow("F1") << int(Qt::Key_F1) << none << "" << -1;
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << none << "\x7f" << -1;
+        QTest::newRow("Shift alone") << int(Qt::Key_Shift) << shift << "" << -1;
+        QTest::newRow("Ctrl alone") << int(Qt::Key_Control) << ctrl << "" << -1;
+        QTest::newRow("Alt alone") << int(Qt::Key_Alt) << alt << "" << -1;
+    }
+
+    void keyAsciiOf() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(int, code);
+        const QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+        const std::optional<char32_t> ascii = keyAscii(press);
+        QCOMPARE(ascii ? int(*ascii) : -1, code);
     }
 };
 

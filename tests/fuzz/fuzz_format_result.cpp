@@ -5,7 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "engine/number_text.h"
+#include "engine/read_number.h"
+#include "engine/format_result.h"
 #include "tests/support/result_shape.h"
 
 namespace {

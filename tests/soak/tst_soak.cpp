@@ -12,7 +12,7 @@
 
 #include "engine/convert.h"
 #include "frm_conver_fixture.h"
-#include "runtime/number_separators.h"
+#include "runtime/display.h"
 #include "tests/support/result_shape.h"
 
 using namespace zelvar;

@@ -11,7 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/number_text.h"
+#include "engine/read_number.h"
+#include "engine/format_result.h"
 
 namespace zelvar::fuzz {
 

@@ -1,19 +1,10 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
-#include "conversion_table.h"
+#include "result_precision.h"
 
 namespace zelvar {
-
-// Reads the number at the start of a typed text (UTF-8): optional sign,
-// digits with at most one '.', an optional exponent introduced by E or D;
-// or an &H hexadecimal / &O octal integer. Space, tab, line feed and carriage
-// return are skipped wherever they stand; the first other character that
-// cannot continue the number ends it. No digit gives 0. A number beyond the
-// double range gives an infinity of its sign. Never returns NaN.
-double ReadNumber(std::string_view text);
 
 // The user's separators for rendering; either may be several bytes long.
 struct NumberSeparators {

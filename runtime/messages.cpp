@@ -1,10 +1,14 @@
-#include "message_box.h"
+#include "messages.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <algorithm>
+#include <new>
+
+#include "program.h"
+#include "qt_internals.h"
 
 namespace zelvar {
 namespace {
@@ -13,12 +17,14 @@ namespace {
 // title beside the window manager's buttons.
 constexpr int kNarrowestTextInCharacters = 30;
 
+constexpr int kExitAfterRunTimeError = 1;
+
 // Qt wraps a message wider than half the screen (500 pixels at most) and may
 // break a web address at its slashes. Here each line of the message stays one
 // line while the screen has room for it: the message's label is made as wide
 // as its longest line.
 void sizeForText(QMessageBox& box, const QString& prompt) {
-    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    QLabel* label = qt_internals::messageBoxTextLabel(box);
     if (!label)
         return;
     const QFontMetrics metrics = label->fontMetrics();
@@ -40,6 +46,39 @@ void showMessage(QWidget* parent, const QString& prompt) {
     box.setWindowModality(Qt::ApplicationModal);
     sizeForText(box, prompt);
     box.exec();
+}
+
+RunTimeErrorRaised::RunTimeErrorRaised(RunTimeError error)
+    : std::runtime_error(error.description.toStdString()), error_(std::move(error)) {}
+
+RunTimeError runTimeErrorOf(std::exception_ptr exception) {
+    try {
+        std::rethrow_exception(exception);
+    } catch (const RunTimeErrorRaised& raised) {
+        return raised.error();
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemoryError;
+    } catch (const std::exception& other) {
+        const QString what = QString::fromLocal8Bit(other.what());
+        if (what.isEmpty())
+            return kInternalError;
+        return {kInternalError.number, kInternalError.description + QStringLiteral(": ") + what};
+    } catch (...) {
+        return kInternalError;
+    }
+}
+
+QString runTimeErrorText(const RunTimeError& error) {
+    return QStringLiteral("Run-time error %1:\n\n%2").arg(error.number).arg(error.description);
+}
+
+void reportRunTimeError(const RunTimeError& error) {
+    showMessage(QApplication::activeWindow(), runTimeErrorText(error));
+}
+
+void reportUnhandledAndEnd(std::exception_ptr exception) {
+    reportRunTimeError(runTimeErrorOf(exception));
+    endProgram(kExitAfterRunTimeError);
 }
 
 }  // namespace zelvar

@@ -1,15 +1,26 @@
-#include "form_application.h"
+#include "program.h"
 
 #include <QIcon>
 #include <exception>
+#include <optional>
 #include <stdexcept>
 
-#include "drop_down_combo.h"
-#include "fonts.h"
-#include "handler_guard.h"
-#include "program_end.h"
+#include "controls.h"
+#include "display.h"
+#include "form_life.h"
+#include "messages.h"
 
 namespace zelvar {
+namespace {
+
+// Only the user-interface thread ends the program.
+std::optional<int> endedWith;
+
+}  // namespace
+
+QString versionText(const ProjectHeader& project) {
+    return QStringLiteral("%1.%2.%3").arg(project.major).arg(project.minor).arg(project.revision);
+}
 
 FormApplication::FormApplication(int& argc, char** argv) : QApplication(argc, argv) {
     installFontSubstitutes();
@@ -44,7 +55,7 @@ bool FormApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 int FormApplication::run(const std::function<void()>& start) {
-    forgetProgramEnd();
+    endedWith.reset();
     try {
         start();
     } catch (...) {
@@ -55,5 +66,27 @@ int FormApplication::run(const std::function<void()>& start) {
         return programExitCode();
     return exec();
 }
+
+int startProgram(const ProjectHeader& project, int& argc, char** argv) {
+    FormApplication app(argc, argv);
+    return runProject(app, project);
+}
+
+int runProject(FormApplication& app, const ProjectHeader& project) {
+    app.setProject(project);
+    const int status = app.run([&project] { showForm(project.startupForm()); });
+    // Windows must go before the application object does.
+    unloadAllForms();
+    return status;
+}
+
+void endProgram(int exitCode) {
+    endedWith = exitCode;
+    QCoreApplication::exit(exitCode);
+}
+
+bool programEnded() { return endedWith.has_value(); }
+
+int programExitCode() { return endedWith.value_or(0); }
 
 }  // namespace zelvar
