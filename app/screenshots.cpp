@@ -10,8 +10,8 @@
 #include <cstdio>
 
 #include "forms/forms.h"
-#include "runtime/program.h"
 #include "runtime/form_life.h"
+#include "runtime/program.h"
 #include "zelvar_project.h"
 
 namespace {
@@ -39,7 +39,8 @@ bool convertOneLeague(zelvar::FrmConver& window) {
     QTest::keyClicks(entry, QStringLiteral("1"));
     QTest::keyClick(units, Qt::Key_Down);  // the first unit in the list
     if (units->currentText() != QStringLiteral("LEAGUE")) {
-        std::fprintf(stderr, "zelvar_screenshots: the first unit is %s, not LEAGUE\n", qPrintable(units->currentText()));
+        std::fprintf(stderr, "zelvar_screenshots: the first unit is %s, not LEAGUE\n",
+                     qPrintable(units->currentText()));
         return false;
     }
     QTest::mouseClick(convert, Qt::LeftButton);

@@ -62,8 +62,7 @@ public:
     }
 
 private:
-    template <typename Done>
-    bool wait(Clock::time_point deadline, Done done) {
+    template <typename Done> bool wait(Clock::time_point deadline, Done done) {
         const int fd = ConnectionNumber(display_);
         for (;;) {
             while (XPending(display_) > 0) {
@@ -106,8 +105,8 @@ void pressSpaceOver(Display* display, Window window) {
     XGetWindowAttributes(display, window, &attributes);
     Window child;
     int x = 0, y = 0;
-    XTranslateCoordinates(display, window, DefaultRootWindow(display), attributes.width / 2, attributes.height / 2,
-                          &x, &y, &child);
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), attributes.width / 2, attributes.height / 2, &x,
+                          &y, &child);
     XWarpPointer(display, None, DefaultRootWindow(display), 0, 0, 0, 0, x, y);
     XSetInputFocus(display, window, RevertToPointerRoot, CurrentTime);
     const KeyCode space = XKeysymToKeycode(display, XK_space);

@@ -26,8 +26,7 @@ double median(std::vector<double> samples) {
     return samples[samples.size() / 2];
 }
 
-template <class Action>
-double medianMicroseconds(int runs, Action action) {
+template <class Action> double medianMicroseconds(int runs, Action action) {
     std::vector<double> samples;
     samples.reserve(runs);
     for (int i = 0; i < runs; ++i) {

@@ -10,11 +10,14 @@ using enum LengthUnit;
 constexpr ResultPrecision S = ResultPrecision::Single;
 constexpr ResultPrecision D = ResultPrecision::Double;
 
-constexpr ConversionStep times(double k) { return {StepOp::Multiply, k}; }
-constexpr ConversionStep per(double k) { return {StepOp::Divide, k}; }
+constexpr ConversionStep times(double k) {
+    return {StepOp::Multiply, k};
+}
+constexpr ConversionStep per(double k) {
+    return {StepOp::Divide, k};
+}
 
-template <class... Steps>
-constexpr ConversionCell to(LengthUnit target, ResultPrecision precision, Steps... steps) {
+template <class... Steps> constexpr ConversionCell to(LengthUnit target, ResultPrecision precision, Steps... steps) {
     static_assert(sizeof...(Steps) >= 1 && sizeof...(Steps) <= 3);
     return {target, {steps...}, static_cast<std::uint8_t>(sizeof...(Steps)), precision};
 }
@@ -24,6 +27,7 @@ using Row = std::array<ConversionCell, kCellsPerRow>;
 // One row per source unit, in unit-list order; each row's cells in the order
 // they are produced. The factors are the table's decimal constants exactly as
 // written, shortened approximations included.
+// clang-format off
 constexpr std::array<Row, kUnitCount> kTable{{
     {{  // LEAGUE
         to(Miles, S, times(3)), to(Furlong, S, times(5280), per(220)),
@@ -145,6 +149,7 @@ constexpr std::array<Row, kUnitCount> kTable{{
         to(Inches, D, times(0.0394)),
     }},
 }};
+// clang-format on
 
 }  // namespace
 

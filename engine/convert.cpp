@@ -7,8 +7,7 @@
 
 namespace zelvar {
 
-ConvertResult convertEntry(std::string_view typedText, std::string_view unitText,
-                           const NumberSeparators& separators) {
+ConvertResult convertEntry(std::string_view typedText, std::string_view unitText, const NumberSeparators& separators) {
     ConvertResult result{ConvertStatus::NoUnit, {}, std::nullopt};
 
     // Rounds to nearest; a value beyond the float range becomes an infinity,

@@ -61,10 +61,9 @@ void keepDigits(DecimalDigits& number, int keep, bool roundUp) {
 
 // Writes the `count` lowest decimal digits of n, two at a time.
 void writeDigits(std::uint64_t n, int count, char* out) {
-    static constexpr char kPairs[] =
-        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-        "8081828384858687888990919293949596979899";
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                     "8081828384858687888990919293949596979899";
     int i = count;
     for (; i >= 2; i -= 2, n /= 100) {
         const char* pair = kPairs + 2 * (n % 100);
@@ -174,8 +173,9 @@ DecimalDigits significantDigits(double value, int significant) {
     if (roundWithIntegers(value, significant, number))
         return number;
     std::array<char, 40> text;
-    const auto end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific,
-                                   significant - 1).ptr;
+    const auto end =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific, significant - 1)
+            .ptr;
     return parseScientific(text.data(), end);
 }
 
@@ -222,8 +222,8 @@ std::string FormatResult(double value, ResultPrecision precision, const NumberSe
     const int shownIntegerDigits = integerDigits - integerStart;
     const bool minus = number.negative && (shownIntegerDigits > 0 || fractionDigits > 0);
     const int groups = shownIntegerDigits > 0 ? (shownIntegerDigits - 1) / 3 : 0;
-    std::string text(minus + shownIntegerDigits + groups * separators.thousands.size() +
-                         separators.decimal.size() + fractionDigits,
+    std::string text(minus + shownIntegerDigits + groups * separators.thousands.size() + separators.decimal.size() +
+                         fractionDigits,
                      '\0');
 
     char* out = text.data();

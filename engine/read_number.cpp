@@ -37,7 +37,9 @@ private:
     std::size_t pos_ = 0;
 };
 
-bool isDecimalDigit(int c) { return c >= '0' && c <= '9'; }
+bool isDecimalDigit(int c) {
+    return c >= '0' && c <= '9';
+}
 
 int radixDigitValue(int c, unsigned radix) {
     int value = 99;

@@ -28,7 +28,9 @@ struct UnitInfo {
 // All fourteen, in unit-list order: kUnits[i].unit == LengthUnit(i).
 extern const std::array<UnitInfo, kUnitCount> kUnits;
 
-constexpr std::size_t unitIndex(LengthUnit unit) { return static_cast<std::size_t>(unit); }
+constexpr std::size_t unitIndex(LengthUnit unit) {
+    return static_cast<std::size_t>(unit);
+}
 
 std::string_view unitName(LengthUnit unit);
 // Exact, case-sensitive comparison with the fourteen names; no trimming.

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "runtime/controls.h"
-#include "runtime/form_keys.h"
 #include "runtime/display.h"
+#include "runtime/form_keys.h"
 
 namespace zelvar {
 namespace {
@@ -42,8 +42,7 @@ QWidget* createControl(QWidget& client, const ControlRow& row) {
         edit->setMaxLength(std::numeric_limits<int>::max());
         return edit;
     }
-    case ControlKind::CommandButton:
-        return new QPushButton(qtText(row.text), &client);
+    case ControlKind::CommandButton: return new QPushButton(qtText(row.text), &client);
     case ControlKind::Shape: {
         auto* shape = new QFrame(&client);
         shape->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -51,10 +50,8 @@ QWidget* createControl(QWidget& client, const ControlRow& row) {
         shape->setAttribute(Qt::WA_TransparentForMouseEvents);
         return shape;
     }
-    case ControlKind::Label:
-        return createLabel(client, row);
-    case ControlKind::Picture:
-        return new PictureBox(qtText(row.text), &client);
+    case ControlKind::Label: return createLabel(client, row);
+    case ControlKind::Picture: return new PictureBox(qtText(row.text), &client);
     }
     return nullptr;
 }
@@ -123,7 +120,8 @@ void buildMenuBar(QMenuBar& bar, std::span<const MenuRow> rows) {
     for (const MenuRow& top : rows) {
         if (!top.parent.empty())
             continue;
-        const bool opensMenu = std::any_of(rows.begin(), rows.end(), [&](const MenuRow& r) { return r.parent == top.name; });
+        const bool opensMenu =
+            std::any_of(rows.begin(), rows.end(), [&](const MenuRow& r) { return r.parent == top.name; });
         if (!opensMenu) {
             bar.addAction(qtText(top.caption))->setObjectName(qtText(top.name));
             continue;

@@ -12,12 +12,12 @@
 namespace zelvar {
 
 enum class ControlKind {
-    ComboBox,       // editable text part over a drop-down list
-    TextBox,        // single line, no length limit
+    ComboBox,  // editable text part over a drop-down list
+    TextBox,   // single line, no length limit
     CommandButton,
-    Shape,          // rectangle, transparent inside, one-pixel line
+    Shape,  // rectangle, transparent inside, one-pixel line
     Label,
-    Picture,        // stretched to the control's size
+    Picture,  // stretched to the control's size
 };
 
 struct Rgb {
@@ -34,9 +34,9 @@ struct ControlLook {
     std::optional<Rgb> background{};  // labels: opaque fill; boxes: entry colour
     std::optional<Rgb> foreground{};  // text colour, or a shape's line colour
     std::optional<FontSpec> font{};
-    bool border = false;              // labels: a single fixed line
+    bool border = false;  // labels: a single fixed line
     TextAlign align = TextAlign::Left;
-    bool sizeFollowsText = false;     // labels: width follows the caption
+    bool sizeFollowsText = false;  // labels: width follows the caption
     ButtonRole role = ButtonRole::Plain;
 };
 

@@ -15,16 +15,15 @@
 #include "keypad_decimal_point.h"
 #include "result_field_copy.h"
 #include "runtime/controls.h"
-#include "runtime/messages.h"
 #include "runtime/display.h"
-#include "runtime/program.h"
 #include "runtime/form_life.h"
+#include "runtime/messages.h"
+#include "runtime/program.h"
 
 namespace zelvar {
 namespace {
 
-template <typename Control>
-Control* control(const QObject& form, std::string_view name) {
+template <typename Control> Control* control(const QObject& form, std::string_view name) {
     auto* found = form.findChild<Control*>(qtText(name));
     Q_ASSERT(found);
     return found;
@@ -45,8 +44,8 @@ void FrmConver::buildWindow() {
     setWindowTitle(qtText(frm_conver::kCaption));
     setWindowIcon(QIcon(qtText(frm_conver::kIcon)));
     // A title bar with the icon and a close box; no minimise or maximise button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
 
     auto* client = new QWidget(this);
     client->setFixedSize(twipsSize(frm_conver::kClientWidth, frm_conver::kClientHeight));
@@ -105,14 +104,11 @@ void FrmConver::cboMeasures_Click() {
 // row is computed whole before any field changes, so an overflow is reported
 // with every field as it was, and the program goes on.
 void FrmConver::cmdConvert_Click() {
-    const ConvertResult result =
-        convertEntry(txtUserData->text().toStdString(), cboMeasures->currentText().toStdString(), userNumberSeparators());
+    const ConvertResult result = convertEntry(txtUserData->text().toStdString(),
+                                              cboMeasures->currentText().toStdString(), userNumberSeparators());
     switch (result.status) {
-    case ConvertStatus::NoUnit:
-        return;
-    case ConvertStatus::Overflow:
-        reportRunTimeError(kOverflowError);
-        return;
+    case ConvertStatus::NoUnit: return;
+    case ConvertStatus::Overflow: reportRunTimeError(kOverflowError); return;
     case ConvertStatus::Converted:
         for (const UnitInfo& unit : kUnits)
             resultField(unit.unit).setCaption(QString::fromStdString(result.captions[unitIndex(unit.unit)]));
@@ -134,8 +130,8 @@ void FrmConver::clearResultFields() {
 }
 
 void FrmConver::mnuAbout_Click() {
-    showMessage(this, QStringLiteral("Send comments to: ") + qtText(kFeedbackEmail) + QStringLiteral(" ")
-                          + QStringLiteral("  Check out: ") + qtText(kHomePage));
+    showMessage(this, QStringLiteral("Send comments to: ") + qtText(kFeedbackEmail) + QStringLiteral(" ") +
+                          QStringLiteral("  Check out: ") + qtText(kHomePage));
 }
 
 void FrmConver::mnuExitItem_Click() {

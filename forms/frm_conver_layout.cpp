@@ -3,6 +3,7 @@
 namespace zelvar::frm_conver {
 namespace {
 
+// clang-format off
 constexpr Rgb kLightGrey{192, 192, 192};
 constexpr Rgb kDarkGrey{64, 64, 64};
 constexpr Rgb kLineGrey{128, 128, 128};
@@ -99,5 +100,6 @@ const std::array<MenuRow, 4> kMenus{{
     {"mnuExitItem", "E&xit", "mnuFile"},
     {"mnuAbout", "&About", ""},
 }};
+// clang-format on
 
 }  // namespace zelvar::frm_conver

@@ -7,11 +7,11 @@
 #include "forms.h"
 #include "frm_splash_layout.h"
 #include "runtime/controls.h"
-#include "runtime/program.h"
+#include "runtime/display.h"
+#include "runtime/form_keys.h"
 #include "runtime/form_life.h"
 #include "runtime/messages.h"
-#include "runtime/form_keys.h"
-#include "runtime/display.h"
+#include "runtime/program.h"
 
 namespace zelvar {
 FrmSplash::FrmSplash(QWidget* parent) : QWidget(parent) {
@@ -63,8 +63,8 @@ void FrmSplash::bindEvents() {
 // Runs once, as the window is loaded, before it is first shown.
 void FrmSplash::Form_Load() {
     const ProjectHeader& app = FormApplication::current().project();
-    lblVersion->setCaption(QStringLiteral("Version ") + QString::number(app.major) + QStringLiteral(".")
-                           + QString::number(app.minor) + QStringLiteral(".") + QString::number(app.revision));
+    lblVersion->setCaption(QStringLiteral("Version ") + QString::number(app.major) + QStringLiteral(".") +
+                           QString::number(app.minor) + QStringLiteral(".") + QString::number(app.revision));
 }
 
 // Any key that types a character; the key goes no further.

@@ -5,6 +5,7 @@
 namespace zelvar::frm_splash {
 namespace {
 
+// clang-format off
 constexpr Rgb kRed{255, 0, 0};
 
 constexpr FontSpec kAddressFont{"Arial", 9.75, 700, false};
@@ -41,5 +42,6 @@ const std::array<ControlRow, 8> kControls{{
     // The backdrop, beneath every other control; the 30 twips right of it show button face.
     {"Image1",       Picture, ":/pictures/splash-backdrop.jpg",    0,    0, 7350, 4290, kNoTabStop, &kPicture},
 }};
+// clang-format on
 
 }  // namespace zelvar::frm_splash

@@ -12,8 +12,8 @@ namespace zelvar::frm_splash {
 inline constexpr std::string_view kName = "frmSplash";
 inline constexpr std::string_view kCaption = "";
 inline constexpr std::string_view kIcon = ":/pictures/splash-logo.ico";  // also what imgLogo shows
-inline constexpr int kClientWidth = 7380;   // twips
-inline constexpr int kClientHeight = 4245;  // twips
+inline constexpr int kClientWidth = 7380;                                // twips
+inline constexpr int kClientHeight = 4245;                               // twips
 
 // The first control in form order: invisible, ticking from its creation.
 struct TimerRow {

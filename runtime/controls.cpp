@@ -23,8 +23,8 @@ int AutoSizeLabel::widthFor(const QString& caption) const {
     // The contents margins hold the frame; margin() lies inside it on both
     // sides and the indent on the side the text is aligned to.
     const QMargins frame = contentsMargins();
-    return frame.left() + frame.right() + 2 * margin() + std::max(indent(), 0)
-           + fontMetrics().horizontalAdvance(caption);
+    return frame.left() + frame.right() + 2 * margin() + std::max(indent(), 0) +
+           fontMetrics().horizontalAdvance(caption);
 }
 
 void AutoSizeLabel::setCaption(const QString& caption) {
@@ -120,10 +120,8 @@ public:
         switch (t) {
         case QAccessible::Name:
             return combo()->accessibleName().isEmpty() ? combo()->currentText() : combo()->accessibleName();
-        case QAccessible::Value:
-            return combo()->currentText();
-        default:
-            return QAccessibleWidget::text(t);
+        case QAccessible::Value: return combo()->currentText();
+        default: return QAccessibleWidget::text(t);
         }
     }
 

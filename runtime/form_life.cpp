@@ -35,8 +35,8 @@ protected:
             return false;
         if (watched == &window_ && event->type() == QEvent::Show)
             watchNativeWindow();
-        else if (watched == window_.windowHandle() && event->type() == QEvent::Expose
-                 && window_.windowHandle()->isExposed())
+        else if (watched == window_.windowHandle() && event->type() == QEvent::Expose &&
+                 window_.windowHandle()->isExposed())
             run();
         return false;
     }
@@ -74,7 +74,8 @@ void centreOnScreen(QWidget& window) {
     const QScreen* screen = window.screen();
     if (!screen)
         return;
-    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), screen->availableGeometry()));
+    window.setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), screen->availableGeometry()));
 }
 
 void showForm(QWidget& form) {

@@ -17,8 +17,7 @@ void registerGlobalForm(QWidget& form);
 
 // The one instance of Form, created (and so loaded: its Form_Load runs) the
 // first time it is asked for, and again after it was unloaded.
-template <std::derived_from<QWidget> Form>
-Form& globalForm() {
+template <std::derived_from<QWidget> Form> Form& globalForm() {
     static QPointer<Form> instance;
     if (!instance) {
         instance = new Form();

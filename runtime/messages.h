@@ -53,8 +53,7 @@ void reportUnhandledAndEnd(std::exception_ptr exception);
 // Runs one event handler; what escapes it is reported and ends the program
 // right there, before it could unwind through Qt's event delivery (which is
 // not written to be unwound through).
-template <class Handler>
-void runHandler(Handler&& handler) {
+template <class Handler> void runHandler(Handler&& handler) {
     try {
         std::forward<Handler>(handler)();
     } catch (...) {

@@ -85,8 +85,12 @@ void endProgram(int exitCode) {
     QCoreApplication::exit(exitCode);
 }
 
-bool programEnded() { return endedWith.has_value(); }
+bool programEnded() {
+    return endedWith.has_value();
+}
 
-int programExitCode() { return endedWith.value_or(0); }
+int programExitCode() {
+    return endedWith.value_or(0);
+}
 
 }  // namespace zelvar

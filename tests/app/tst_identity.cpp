@@ -30,8 +30,8 @@ QString versionRecord() {
 
 // The version's numbers, from the one version source, as "major<sep>minor<sep>0<sep>revision".
 QString versionNumbers(const char* separator) {
-    return QStringList{QString::number(ZELVAR_VERSION_MAJOR), QString::number(ZELVAR_VERSION_MINOR), QStringLiteral("0"),
-                       QString::number(ZELVAR_VERSION_REVISION)}
+    return QStringList{QString::number(ZELVAR_VERSION_MAJOR), QString::number(ZELVAR_VERSION_MINOR),
+                       QStringLiteral("0"), QString::number(ZELVAR_VERSION_REVISION)}
         .join(QLatin1String(separator));
 }
 
@@ -43,8 +43,10 @@ class TstIdentity : public QObject {
 private slots:
     // The file version writes the minor number with two digits and the revision with four.
     void generatedHeader() {
-        QCOMPARE(QStringLiteral(ZELVAR_VERSION_TEXT),
-                 QStringLiteral("%1.%2.%3").arg(ZELVAR_VERSION_MAJOR).arg(ZELVAR_VERSION_MINOR).arg(ZELVAR_VERSION_REVISION));
+        QCOMPARE(QStringLiteral(ZELVAR_VERSION_TEXT), QStringLiteral("%1.%2.%3")
+                                                          .arg(ZELVAR_VERSION_MAJOR)
+                                                          .arg(ZELVAR_VERSION_MINOR)
+                                                          .arg(ZELVAR_VERSION_REVISION));
         QCOMPARE(QStringLiteral(ZELVAR_FILE_VERSION_TEXT), QStringLiteral("%1.%2.%3")
                                                                .arg(ZELVAR_VERSION_MAJOR)
                                                                .arg(ZELVAR_VERSION_MINOR, 2, 10, QLatin1Char('0'))

@@ -31,8 +31,7 @@ QStringList visibleWindows() {
     return names;
 }
 
-template <typename Form>
-Form* existing() {
+template <typename Form> Form* existing() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (auto* form = qobject_cast<Form*>(w))
             return form;
@@ -76,17 +75,12 @@ class TstStartup : public QObject {
                 return;
             seen.mainTitle = main->windowTitle();
             switch (ending) {
-            case Ending::Exit:
-                main->findChild<QAction*>(QStringLiteral("mnuExitItem"))->trigger();
-                return;
-            case Ending::CloseMain:
-                main->close();
-                return;
+            case Ending::Exit: main->findChild<QAction*>(QStringLiteral("mnuExitItem"))->trigger(); return;
+            case Ending::CloseMain: main->close(); return;
             case Ending::UnhandledError:
                 QTimer::singleShot(0, qApp, [] { throw RunTimeErrorRaised(kOverflowError); });
                 return;
-            case Ending::CloseSplash:
-                return;
+            case Ending::CloseSplash: return;
             }
         });
         QTimer safety;

@@ -16,6 +16,7 @@ namespace {
 
 // Rows: sources in unit-list order. Columns: targets in unit-list order.
 // "*k" multiplies, "/k" divides, S or D is the precision, "-" the own field.
+// clang-format off
 const char* const kReference[14][14] = {
     // LEAGUE MILES FURLONG RODS YARDS FEET INCHES | KILOMETERS HECTOMETERS DEKAMETERS METERS DECIMETERS CENTIMETERS MILLIMETERS
     {"-", "*3 S", "*5280 /220 S", "*5280 /5.5 D", "*5280 S", "*15840 S", "*190080 D",
@@ -48,6 +49,7 @@ const char* const kReference[14][14] = {
      "*0.0033 D", "*0.0394 D",
      "/1000000 D", "/100000 D", "/10000 S", "/1000 S", "/100 S", "/10 S", "-"},
 };
+// clang-format on
 
 struct ReferenceCell {
     std::vector<ConversionStep> steps;
@@ -95,9 +97,9 @@ private slots:
     void unitFromName_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("expected");  // -1: no unit
-        const char* names[] = {"LEAGUE", "MILES", "FURLONG", "RODS", "YARDS", "FEET", "INCHES",
-                               "KILOMETERS", "HECTOMETERS", "DEKAMETERS", "METERS", "DECIMETERS",
-                               "CENTIMETERS", "MILLIMETERS"};
+        const char* names[] = {"LEAGUE", "MILES",      "FURLONG",     "RODS",        "YARDS",
+                               "FEET",   "INCHES",     "KILOMETERS",  "HECTOMETERS", "DEKAMETERS",
+                               "METERS", "DECIMETERS", "CENTIMETERS", "MILLIMETERS"};
         for (int i = 0; i < 14; ++i)
             QTest::newRow(names[i]) << QString(names[i]) << i;
         QTest::newRow("prompt") << "Select Unit ----->" << -1;
@@ -172,7 +174,8 @@ private slots:
         add("kilometers->inches two steps", Kilometers, Inches, 1.0f, 3280.8399 * 12.0, false);
         add("x stays single: 0.1 miles->inches", Miles, Inches, 0.1f, double(0.1f) * 63360.0, false);
         add("feet->yards narrows", Feet, Yards, 0.1f, double(float(double(0.1f) / 3.0)), true);
-        add("largest single passes a x1 factor", Kilometers, Hectometers, 3.4e37f, double(float(double(3.4e37f) * 10.0)), true);
+        add("largest single passes a x1 factor", Kilometers, Hectometers, 3.4e37f,
+            double(float(double(3.4e37f) * 10.0)), true);
         add("negative", Yards, Feet, -2.5f, -7.5, true);
         add("zero", Millimeters, Meters, 0.0f, 0.0, true);
         add("subnormal result is no error", Millimeters, Kilometers, 1e-38f, double(1e-38f) / 1000000.0, false);
@@ -208,10 +211,9 @@ private slots:
         QTest::newRow("km->meters 1e38 fits") << int(Kilometers) << int(Meters) << big << false;
         QTest::newRow("km->decimeters 1e39 overflows") << int(Kilometers) << int(Decimeters) << big << true;
         QTest::newRow("negative overflows too") << int(Miles) << int(Feet) << -big << true;
-        QTest::newRow("rounds to the largest single") << int(Kilometers) << int(Hectometers)
-                                                      << 3.4028234e37f << false;
-        QTest::newRow("infinite x, double cell") << int(Feet) << int(Meters)
-                                                 << std::numeric_limits<float>::infinity() << true;
+        QTest::newRow("rounds to the largest single") << int(Kilometers) << int(Hectometers) << 3.4028234e37f << false;
+        QTest::newRow("infinite x, double cell")
+            << int(Feet) << int(Meters) << std::numeric_limits<float>::infinity() << true;
     }
     void evaluateCellOverflow() {
         QFETCH(int, source);

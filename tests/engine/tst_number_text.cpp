@@ -8,8 +8,8 @@
 #include <random>
 #include <string>
 
-#include "engine/read_number.h"
 #include "engine/format_result.h"
+#include "engine/read_number.h"
 
 using namespace zelvar;
 
@@ -19,7 +19,9 @@ namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-std::string readable(const std::string& text) { return "\"" + text + "\""; }
+std::string readable(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 // A slow, plain rendering to compare against: the exact binary value rounded
 // to `significant` digits by the standard library, written out as an integer
@@ -27,8 +29,8 @@ std::string readable(const std::string& text) { return "\"" + text + "\""; }
 // halves away from zero on that digit string, then grouped.
 std::string slowRender(double value, int significant) {
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                                   significant - 1).ptr;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1).ptr;
     const std::string text(buffer, end);
     const bool negative = text[0] == '-';
     const std::size_t e = text.find('e');
@@ -62,7 +64,7 @@ std::string slowRender(double value, int significant) {
     std::string integer = digits.substr(0, digits.size() - fractionLength);
     std::string fraction = digits.substr(digits.size() - fractionLength);
     integer.erase(0, integer.find_first_not_of('0') == std::string::npos ? integer.size()
-                                                                          : integer.find_first_not_of('0'));
+                                                                         : integer.find_first_not_of('0'));
     while (!fraction.empty() && fraction.back() == '0')
         fraction.pop_back();
     std::string grouped;
@@ -84,9 +86,7 @@ private slots:
     void readNumber_data() {
         QTest::addColumn<std::string>("text");
         QTest::addColumn<double>("expected");
-        auto add = [](const char* name, std::string text, double expected) {
-            QTest::newRow(name) << text << expected;
-        };
+        auto add = [](const char* name, std::string text, double expected) { QTest::newRow(name) << text << expected; };
         add("plain", "2457", 2457);
         add("blanks before and between", "  2 45 7", 2457);
         add("tab, line feed, carriage return skipped", "\t2\n4\r5 7", 2457);
@@ -117,9 +117,16 @@ private slots:
         add("lone minus", "-", 0);
         add("exponent without mantissa", "E5", 0);
         add("point then exponent", ".E5", 0);
-        add("no-break space ends it", "1\xC2\xA0" "2", 1);
+        add("no-break space ends it",
+            "1\xC2\xA0"
+            "2",
+            1);
         add("non-Latin digit ends it", "1\xD9\xA3", 1);
-        add("nul byte ends it", std::string("4\0" "2", 3), 4);
+        add("nul byte ends it",
+            std::string("4\0"
+                        "2",
+                        3),
+            4);
         add("correct rounding, not digit accumulation", "0.1", 0.1);
         // 1 + 2^-53 lies exactly between two doubles: ties go to even.
         add("exact tie rounds to even", "1.00000000000000011102230246251565404236316680908203125", 1.0);
@@ -213,8 +220,7 @@ private slots:
         add("three groups", 1234567, false, "1,234,567.");
         add("trailing zeros trimmed", 1.5, false, "1.5");
         add("smallest subnormal", 4.9406564584124654e-324, false, ".");
-        add("largest single", 3.4028234663852886e38, true,
-            "340,282,300,000,000,000,000,000,000,000,000,000,000.");
+        add("largest single", 3.4028234663852886e38, true, "340,282,300,000,000,000,000,000,000,000,000,000,000.");
         // 1.79769313486232E308: 309 integer digits, every one shown.
         static std::string largest = [] {
             std::string text = "179,769,313,486,232";
@@ -266,7 +272,10 @@ private slots:
                 break;
             }
             case 2: value = double(random() % 900000000000000ull + 100000000000000ull) * 10 + 5; break;
-            case 3: value = double(float(double(random() % 1600000 + 100000) * 10 + 5)); single = true; break;
+            case 3:
+                value = double(float(double(random() % 1600000 + 100000) * 10 + 5));
+                single = true;
+                break;
             case 4: value = double(random() % 10000000) + (double(random() % 100000) * 10 + 5) / 1e6; break;
             case 5: value = double(random() % 1000000000) / 1024.0; break;
             case 6: {
@@ -300,11 +309,16 @@ private slots:
         QTest::newRow("German whole") << std::string(".") << std::string(",") << 5.0 << std::string("5,");
         QTest::newRow("German zero") << std::string(".") << std::string(",") << 0.0 << std::string(",");
         QTest::newRow("no-break space groups") << std::string("\xC2\xA0") << std::string(",") << -7654321.0
-                                               << std::string("-7\xC2\xA0" "654\xC2\xA0" "321,");
+                                               << std::string("-7\xC2\xA0"
+                                                              "654\xC2\xA0"
+                                                              "321,");
         QTest::newRow("narrow no-break space") << std::string("\xE2\x80\xAF") << std::string(",") << 12345.0
-                                               << std::string("12\xE2\x80\xAF" "345,");
+                                               << std::string("12\xE2\x80\xAF"
+                                                              "345,");
         QTest::newRow("Arabic separators") << std::string("\xD9\xAC") << std::string("\xD9\xAB") << 1000.25
-                                           << std::string("1\xD9\xAC" "000\xD9\xAB" "25");
+                                           << std::string("1\xD9\xAC"
+                                                          "000\xD9\xAB"
+                                                          "25");
         QTest::newRow("no grouping") << std::string() << std::string(".") << 1234567.0 << std::string("1234567.");
     }
     void separators() {

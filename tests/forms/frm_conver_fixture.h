@@ -24,13 +24,13 @@ struct GridPlace {
 };
 
 inline const std::map<QString, GridPlace> kGrid{
-    {"INCHES", {"lb3Inch", "lbInches", false, 0}},     {"MILLIMETERS", {"lb6MilMeter", "lbMilis", true, 0}},
-    {"FEET", {"lb2Foot", "lbFeet", false, 1}},         {"CENTIMETERS", {"lb5CentMeter", "lbCents", true, 1}},
-    {"YARDS", {"lb1Yard", "lbYards", false, 2}},       {"DECIMETERS", {"lbDeci", "lbDecimeters", true, 2}},
-    {"RODS", {"lbRod", "lbRods", false, 3}},           {"METERS", {"lb4Meter", "lbMeters", true, 3}},
-    {"FURLONG", {"lbFurl", "lbFurlong", false, 4}},    {"DEKAMETERS", {"lbDeka", "lbDekameter", true, 4}},
-    {"MILES", {"lb7Mile", "lbMiles", false, 5}},       {"HECTOMETERS", {"lbHecto", "lbHectometer", true, 5}},
-    {"LEAGUE", {"lbLeag", "lbLeague", false, 6}},      {"KILOMETERS", {"lb8Kilo", "lbKilos", true, 6}},
+    {"INCHES", {"lb3Inch", "lbInches", false, 0}},  {"MILLIMETERS", {"lb6MilMeter", "lbMilis", true, 0}},
+    {"FEET", {"lb2Foot", "lbFeet", false, 1}},      {"CENTIMETERS", {"lb5CentMeter", "lbCents", true, 1}},
+    {"YARDS", {"lb1Yard", "lbYards", false, 2}},    {"DECIMETERS", {"lbDeci", "lbDecimeters", true, 2}},
+    {"RODS", {"lbRod", "lbRods", false, 3}},        {"METERS", {"lb4Meter", "lbMeters", true, 3}},
+    {"FURLONG", {"lbFurl", "lbFurlong", false, 4}}, {"DEKAMETERS", {"lbDeka", "lbDekameter", true, 4}},
+    {"MILES", {"lb7Mile", "lbMiles", false, 5}},    {"HECTOMETERS", {"lbHecto", "lbHectometer", true, 5}},
+    {"LEAGUE", {"lbLeag", "lbLeague", false, 6}},   {"KILOMETERS", {"lb8Kilo", "lbKilos", true, 6}},
 };
 
 // A shown, active converter window for each test, and a check that no

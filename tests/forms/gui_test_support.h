@@ -16,13 +16,13 @@ class QWidget;
 
 // Window tests run in the program's own application object, titled as the
 // program is, so that what escapes a handler is handled as in the program.
-#define ZELVAR_GUI_TEST_MAIN(TestClass)                                      \
-    int main(int argc, char* argv[]) {                                       \
-        zelvar::FormApplication app(argc, argv);                             \
-        QApplication::setApplicationDisplayName(QStringLiteral("Zelvar"));   \
-        TestClass test;                                                      \
-        QTEST_SET_MAIN_SOURCE_PATH                                           \
-        return QTest::qExec(&test, argc, argv);                              \
+#define ZELVAR_GUI_TEST_MAIN(TestClass)                                                                                \
+    int main(int argc, char* argv[]) {                                                                                 \
+        zelvar::FormApplication app(argc, argv);                                                                       \
+        QApplication::setApplicationDisplayName(QStringLiteral("Zelvar"));                                             \
+        TestClass test;                                                                                                \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
     }
 
 namespace zelvar::test {
@@ -34,7 +34,7 @@ struct ShownMessage {
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
     Qt::WindowModality modality;
-    int textLines;  // lines the text is laid out in
+    int textLines;              // lines the text is laid out in
     int textWidthInCharacters;  // width of the text's place, in average characters
 };
 

@@ -13,9 +13,9 @@ using Fields = std::map<QString, QString>;
 
 namespace {
 
-const QStringList kUnitNames{"LEAGUE",     "MILES",       "FURLONG",    "RODS",   "YARDS",
-                             "FEET",       "INCHES",      "KILOMETERS", "HECTOMETERS",
-                             "DEKAMETERS", "METERS",      "DECIMETERS", "CENTIMETERS", "MILLIMETERS"};
+const QStringList kUnitNames{"LEAGUE", "MILES",      "FURLONG",     "RODS",        "YARDS",
+                             "FEET",   "INCHES",     "KILOMETERS",  "HECTOMETERS", "DEKAMETERS",
+                             "METERS", "DECIMETERS", "CENTIMETERS", "MILLIMETERS"};
 
 Fields emptyFields() {
     Fields empty;
@@ -31,9 +31,12 @@ Fields with(Fields fields, const QString& unit, const QString& text) {
 
 // One league, in every unit, as the program shows it.
 const Fields kOneLeague{
-    {"LEAGUE", "LEAGUE"},      {"MILES", "3."},            {"FURLONG", "24."},          {"RODS", "960."},
-    {"YARDS", "5,280."},       {"FEET", "15,840."},        {"INCHES", "190,080."},      {"KILOMETERS", "4.828"},
-    {"HECTOMETERS", "48.2803"}, {"DEKAMETERS", "482.8032"}, {"METERS", "4,828.032"},    {"DECIMETERS", "48,280.32"},
+    {"LEAGUE", "LEAGUE"},         {"MILES", "3."},
+    {"FURLONG", "24."},           {"RODS", "960."},
+    {"YARDS", "5,280."},          {"FEET", "15,840."},
+    {"INCHES", "190,080."},       {"KILOMETERS", "4.828"},
+    {"HECTOMETERS", "48.2803"},   {"DEKAMETERS", "482.8032"},
+    {"METERS", "4,828.032"},      {"DECIMETERS", "48,280.32"},
     {"CENTIMETERS", "482,803.2"}, {"MILLIMETERS", "4,828,032."},
 };
 
@@ -111,11 +114,16 @@ private slots:
     void convertWithoutUnitChangesNothing_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("unitText");
-        QTest::newRow("prompt") << "12" << "";
-        QTest::newRow("prompt, empty entry") << "" << "";
-        QTest::newRow("prompt, beyond single range") << "1E39" << "";
-        QTest::newRow("lower case") << "5" << "feet";
-        QTest::newRow("trailing blank") << "5" << "FEET ";
+        QTest::newRow("prompt") << "12"
+                                << "";
+        QTest::newRow("prompt, empty entry") << ""
+                                             << "";
+        QTest::newRow("prompt, beyond single range") << "1E39"
+                                                     << "";
+        QTest::newRow("lower case") << "5"
+                                    << "feet";
+        QTest::newRow("trailing blank") << "5"
+                                        << "FEET ";
     }
 
     void convertWithoutUnitChangesNothing() {
@@ -189,7 +197,8 @@ private slots:
         const auto shown = modals.answerMessageBox([&] { menuItem("mnuAbout").trigger(); });
         QVERIFY(shown);
         QCOMPARE(shown->title, QStringLiteral("Zelvar"));
-        QCOMPARE(shown->text, QStringLiteral("Send comments to: feedback@zelvar.example   Check out: https://zelvar.example/"));
+        QCOMPARE(shown->text,
+                 QStringLiteral("Send comments to: feedback@zelvar.example   Check out: https://zelvar.example/"));
         QCOMPARE(shown->icon, QMessageBox::NoIcon);
         QCOMPARE(shown->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(shown->modality, Qt::ApplicationModal);
@@ -203,10 +212,14 @@ private slots:
     void overflowIsReportedAndChangesNothing_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("beyond single range") << "1E39" << "MILES";
-        QTest::newRow("feet cell from miles") << "1E35" << "MILES";
-        QTest::newRow("decimetres from kilometres") << "1E35" << "KILOMETERS";
-        QTest::newRow("negative") << "-1E39" << "METERS";
+        QTest::newRow("beyond single range") << "1E39"
+                                             << "MILES";
+        QTest::newRow("feet cell from miles") << "1E35"
+                                              << "MILES";
+        QTest::newRow("decimetres from kilometres") << "1E35"
+                                                    << "KILOMETERS";
+        QTest::newRow("negative") << "-1E39"
+                                  << "METERS";
     }
 
     void overflowIsReportedAndChangesNothing() {
@@ -240,9 +253,15 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("field");
-        QTest::newRow("left column") << "1E15" << "MILLIMETERS" << "LEAGUE";
-        QTest::newRow("right column") << "1E15" << "LEAGUE" << "MILLIMETERS";
-        QTest::newRow("past the window's edge") << "1E30" << "MILLIMETERS" << "LEAGUE";
+        QTest::newRow("left column") << "1E15"
+                                     << "MILLIMETERS"
+                                     << "LEAGUE";
+        QTest::newRow("right column") << "1E15"
+                                      << "LEAGUE"
+                                      << "MILLIMETERS";
+        QTest::newRow("past the window's edge") << "1E30"
+                                                << "MILLIMETERS"
+                                                << "LEAGUE";
     }
 
     void longValueGrowsLeftAndClearShrinksBack() {
@@ -280,10 +299,14 @@ private slots:
     void copyPutsTheValueWithoutGroupingOnTheClipboard_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("copied");
-        QTest::newRow("grouped") << "MILLIMETERS" << "4828032.";
-        QTest::newRow("decimals") << "METERS" << "4828.032";
-        QTest::newRow("small") << "MILES" << "3.";
-        QTest::newRow("unit name") << "LEAGUE" << "LEAGUE";
+        QTest::newRow("grouped") << "MILLIMETERS"
+                                 << "4828032.";
+        QTest::newRow("decimals") << "METERS"
+                                  << "4828.032";
+        QTest::newRow("small") << "MILES"
+                               << "3.";
+        QTest::newRow("unit name") << "LEAGUE"
+                                   << "LEAGUE";
     }
 
     void copyPutsTheValueWithoutGroupingOnTheClipboard() {

@@ -18,7 +18,9 @@ class TstFrmConverKeys : public test::FrmConverFixture {
         QCOMPARE(fieldOf("MILES").text(), QString());
     }
 
-    bool converted() { return fieldOf("MILES").text() == QLatin1String("3.") && fieldOf("LEAGUE").text() == QLatin1String("LEAGUE"); }
+    bool converted() {
+        return fieldOf("MILES").text() == QLatin1String("3.") && fieldOf("LEAGUE").text() == QLatin1String("LEAGUE");
+    }
     bool cleared() {
         for (const auto& [unit, text] : fields()) {
             if (!text.isEmpty())

@@ -18,7 +18,9 @@ using namespace zelvar;
 namespace {
 
 // 15 twips to the logical pixel; every figure of the table lands on one.
-int px(int twips) { return twips / 15; }
+int px(int twips) {
+    return twips / 15;
+}
 
 QString expectedFamily() {
     for (const char* family : {"MS Sans Serif", "Liberation Sans"}) {
@@ -63,7 +65,8 @@ private slots:
         QFETCH(int, index);
         const ControlRow& row = frm_conver::kControls[std::size_t(index)];
         QVERIFY(row.left % 15 == 0 && row.top % 15 == 0 && row.width % 15 == 0 && row.height % 15 == 0);
-        QWidget* widget = client().findChild<QWidget*>(QString::fromLatin1(row.name.data()), Qt::FindDirectChildrenOnly);
+        QWidget* widget =
+            client().findChild<QWidget*>(QString::fromLatin1(row.name.data()), Qt::FindDirectChildrenOnly);
         QVERIFY(widget);
         QCOMPARE(widget->geometry(), QRect(px(row.left), px(row.top), px(row.width), px(row.height)));
 
@@ -168,14 +171,22 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("fieldInFront");
-        QTest::newRow("lbHecto") << "lbHecto" << "lbMiles" << true;
-        QTest::newRow("lbDeka") << "lbDeka" << "lbFurlong" << true;
-        QTest::newRow("lbDeci") << "lbDeci" << "lbYards" << true;
-        QTest::newRow("lb5CentMeter") << "lb5CentMeter" << "lbFeet" << true;
-        QTest::newRow("lb6MilMeter") << "lb6MilMeter" << "lbInches" << true;
-        QTest::newRow("lb4Meter") << "lb4Meter" << "lbRods" << false;
-        QTest::newRow("lb8Kilo") << "lb8Kilo" << "lbLeague" << false;
-        QTest::newRow("entry over its prompt") << "txtUserData" << "Label11" << true;
+        QTest::newRow("lbHecto") << "lbHecto"
+                                 << "lbMiles" << true;
+        QTest::newRow("lbDeka") << "lbDeka"
+                                << "lbFurlong" << true;
+        QTest::newRow("lbDeci") << "lbDeci"
+                                << "lbYards" << true;
+        QTest::newRow("lb5CentMeter") << "lb5CentMeter"
+                                      << "lbFeet" << true;
+        QTest::newRow("lb6MilMeter") << "lb6MilMeter"
+                                     << "lbInches" << true;
+        QTest::newRow("lb4Meter") << "lb4Meter"
+                                  << "lbRods" << false;
+        QTest::newRow("lb8Kilo") << "lb8Kilo"
+                                 << "lbLeague" << false;
+        QTest::newRow("entry over its prompt") << "txtUserData"
+                                               << "Label11" << true;
     }
 
     void stackingAtOverlaps() {
@@ -225,12 +236,21 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("description");
-        QTest::newRow("entry") << "txtUserData" << "Number to convert" << "";
-        QTest::newRow("unit list") << "cboMeasures" << "Unit of the number" << "";
-        QTest::newRow("CONVERT") << "cmdConvert" << "CONVERT" << "";
-        QTest::newRow("CLEAR") << "cmdClear" << "CLEAR" << "";
+        QTest::newRow("entry") << "txtUserData"
+                               << "Number to convert"
+                               << "";
+        QTest::newRow("unit list") << "cboMeasures"
+                                   << "Unit of the number"
+                                   << "";
+        QTest::newRow("CONVERT") << "cmdConvert"
+                                 << "CONVERT"
+                                 << "";
+        QTest::newRow("CLEAR") << "cmdClear"
+                               << "CLEAR"
+                               << "";
         for (const auto& [unit, place] : test::kGrid) {
-            QTest::newRow(qPrintable(place.field)) << place.field << "" << "Result in " + unit;
+            QTest::newRow(qPrintable(place.field)) << place.field << ""
+                                                   << "Result in " + unit;
             QTest::newRow(qPrintable(place.caption)) << place.caption << unit << "";
         }
     }

@@ -137,9 +137,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
 
         int status = kNeverEnded;
-        const auto shown = modals.answerMessageBox([&] {
-            status = runLoop([&form] { QTest::mouseClick(&form, Qt::LeftButton); });
-        });
+        const auto shown =
+            modals.answerMessageBox([&] { status = runLoop([&form] { QTest::mouseClick(&form, Qt::LeftButton); }); });
         QVERIFY(shown);
         QCOMPARE(shown->title, QStringLiteral("Zelvar"));
         QCOMPARE(shown->text, text);
@@ -155,9 +154,8 @@ private slots:
         QFETCH(QString, text);
         ThrowingObject object(kind);
         int status = kNeverEnded;
-        const auto shown = modals.answerMessageBox([&] {
-            status = runLoop([&object] { QCoreApplication::postEvent(&object, new QEvent(QEvent::User)); });
-        });
+        const auto shown = modals.answerMessageBox(
+            [&] { status = runLoop([&object] { QCoreApplication::postEvent(&object, new QEvent(QEvent::User)); }); });
         QVERIFY(shown);
         QCOMPARE(shown->text, text);
         QCOMPARE(status, 1);
@@ -166,9 +164,8 @@ private slots:
     void runReportsAFailedStartWithoutLooping() {
         auto& app = static_cast<FormApplication&>(*qApp);
         int status = kNeverEnded;
-        const auto shown = modals.answerMessageBox([&] {
-            status = app.run([] { throw RunTimeErrorRaised(kOverflowError); });
-        });
+        const auto shown =
+            modals.answerMessageBox([&] { status = app.run([] { throw RunTimeErrorRaised(kOverflowError); }); });
         QVERIFY(shown);
         QCOMPARE(shown->text, QStringLiteral("Run-time error 6:\n\nOverflow"));
         QCOMPARE(status, 1);

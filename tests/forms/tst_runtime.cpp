@@ -43,9 +43,18 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("plain");
         const QLocale us(QLocale::English, QLocale::UnitedStates), german(QLocale::German, QLocale::Germany);
-        QTest::newRow("US English") << us << "," << "." << "-1,234,567.25" << "-1234567.25";
-        QTest::newRow("German") << german << "." << "," << "1.234.567,25" << "1234567,25";
-        QTest::newRow("unit name") << us << "," << "." << "FEET" << "FEET";
+        QTest::newRow("US English") << us << ","
+                                    << "."
+                                    << "-1,234,567.25"
+                                    << "-1234567.25";
+        QTest::newRow("German") << german << "."
+                                << ","
+                                << "1.234.567,25"
+                                << "1234567,25";
+        QTest::newRow("unit name") << us << ","
+                                   << "."
+                                   << "FEET"
+                                   << "FEET";
     }
 
     // The separators results are rendered with, and a copy without the grouping.

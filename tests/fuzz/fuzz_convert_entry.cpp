@@ -22,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         typed = all.substr(0, nul);
         unitText = all.substr(nul + 1);
     }
-    const zelvar::NumberSeparators separators = data[0] & 0x80 ? zelvar::NumberSeparators{".", ","}
-                                                               : zelvar::NumberSeparators{};
+    const zelvar::NumberSeparators separators =
+        data[0] & 0x80 ? zelvar::NumberSeparators{".", ","} : zelvar::NumberSeparators{};
 
     const zelvar::ConvertResult result = zelvar::convertEntry(typed, unitText, separators);
     const zelvar::ConvertResult again = zelvar::convertEntry(typed, unitText, separators);

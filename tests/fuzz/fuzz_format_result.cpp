@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "engine/read_number.h"
 #include "engine/format_result.h"
+#include "engine/read_number.h"
 #include "tests/support/result_shape.h"
 
 namespace {
@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(&value, data, sizeof value);
     const auto precision = (data[8] & 1) ? zelvar::ResultPrecision::Single : zelvar::ResultPrecision::Double;
     const auto& separators = kSeparators[(data[8] >> 1) % std::size(kSeparators)];
-    if (precision == zelvar::ResultPrecision::Single && std::isfinite(value) && std::fabs(value) <= 3.4028234663852886e38)
+    if (precision == zelvar::ResultPrecision::Single && std::isfinite(value) &&
+        std::fabs(value) <= 3.4028234663852886e38)
         value = static_cast<float>(value);  // a Single result is always a float
 
     const std::string text = zelvar::FormatResult(value, precision, separators);

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "engine/read_number.h"
 #include "engine/format_result.h"
+#include "engine/read_number.h"
 #include "tests/support/result_shape.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

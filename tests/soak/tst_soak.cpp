@@ -24,6 +24,7 @@ constexpr int kSteps = 3000;
 constexpr quint32 kSeed = 20261207;
 
 QString randomEntry(QRandomGenerator& random) {
+    // clang-format off
     static const QStringList fixed = {
         "", "0", "1", "-1", "0.1", "123456789", "1E400", "-1E400", "1E39", "-1E39", "1E35", "3.4028235E38",
         "1E-40", "-1E-45", "&HFFFF", "&H7FFFFFFF", "&HFFFFFFFFF", "&O777", "&", "abc", "FEET", "1,500",
@@ -32,6 +33,7 @@ QString randomEntry(QRandomGenerator& random) {
         QString::fromUtf8("\u03a9\u03bc\u03ad\u03b3\u03b1"), QString::fromUtf8("\U0001F4CF 3"),
         QString::fromUtf8("7\u00a0000"), QString(100000, QChar('9')), QString(100000, QChar(' ')) + "4",
     };
+    // clang-format on
     if (random.bounded(3) > 0)
         return fixed[random.bounded(fixed.size())];
     // Random characters from a number-ish alphabet.
@@ -90,10 +92,11 @@ class TestSoak : public FrmConverFixture {
     // engine computes, or keep every field and report the overflow.
     void convert(int step) {
         const auto before = fields();
-        const ConvertResult expected = convertEntry(entry().text().toStdString(),
-                                                    units().currentText().toStdString(), separators);
+        const ConvertResult expected =
+            convertEntry(entry().text().toStdString(), units().currentText().toStdString(), separators);
         if (expected.status == ConvertStatus::Overflow) {
-            const auto shown = modals.answerMessageBox([&] { QTest::mouseClick(&button("cmdConvert"), Qt::LeftButton); });
+            const auto shown =
+                modals.answerMessageBox([&] { QTest::mouseClick(&button("cmdConvert"), Qt::LeftButton); });
             QVERIFY2(shown && shown->text.contains("Overflow"), qPrintable(describe(step, "no overflow box")));
             QVERIFY2(fields() == before, qPrintable(describe(step, "overflow changed a field")));
             return;
@@ -115,37 +118,35 @@ private slots:
         QRandomGenerator random(kSeed);
         for (int step = 0; step < kSteps; ++step) {
             switch (random.bounded(20)) {
-            case 0: case 1: case 2: case 3:
-                entry().setText(randomEntry(random));
-                break;
-            case 4:
-                typeEntry(typeable(randomEntry(random).left(40)));
-                break;
-            case 5: case 6: case 7: {
+            case 0:
+            case 1:
+            case 2:
+            case 3: entry().setText(randomEntry(random)); break;
+            case 4: typeEntry(typeable(randomEntry(random).left(40))); break;
+            case 5:
+            case 6:
+            case 7: {
                 units().setFocus();
                 QTest::keyClick(&units(), random.bounded(2) ? Qt::Key_Down : Qt::Key_Up);
                 break;
             }
-            case 8:
-                pickFromList(units(), units().itemText(random.bounded(14)));
-                break;
+            case 8: pickFromList(units(), units().itemText(random.bounded(14))); break;
             case 9: {
                 // Typed into the unit list's text part, not picked.
-                const QString typed = random.bounded(2) ? units().itemText(random.bounded(14)) : randomEntry(random).left(20);
+                const QString typed =
+                    random.bounded(2) ? units().itemText(random.bounded(14)) : randomEntry(random).left(20);
                 units().lineEdit()->setFocus();
                 units().lineEdit()->selectAll();
                 QTest::keyClicks(units().lineEdit(), typeable(typed));
                 break;
             }
-            case 10: case 11: case 12: case 13: case 14:
-                convert(step);
-                break;
-            case 15:
-                QTest::mouseClick(&button("cmdClear"), Qt::LeftButton);
-                break;
-            case 16:
-                action("mnuClearItem").trigger();
-                break;
+            case 10:
+            case 11:
+            case 12:
+            case 13:
+            case 14: convert(step); break;
+            case 15: QTest::mouseClick(&button("cmdClear"), Qt::LeftButton); break;
+            case 16: action("mnuClearItem").trigger(); break;
             case 17:
                 if (random.bounded(4) == 0) {
                     const auto shown = modals.answerMessageBox([&] { action("mnuAbout").trigger(); });
@@ -174,7 +175,8 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("miles");
         QTest::newRow("one, then a million zeros after the point") << "1." + QString(1 << 20, '0') << "3.";
-        QTest::newRow("a million blanks, then seven") << QString(1 << 20, ' ') + "7" << "21.";
+        QTest::newRow("a million blanks, then seven") << QString(1 << 20, ' ') + "7"
+                                                      << "21.";
         QTest::newRow("two, then a million letters") << "2" + QString(1 << 20, 'x') << "6.";
     }
     void megabyteEntry() {

@@ -20,7 +20,9 @@ using namespace zelvar;
 
 namespace {
 
-int px(int twips) { return twips / 15; }
+int px(int twips) {
+    return twips / 15;
+}
 
 QList<FrmConver*> mainWindows() {
     QList<FrmConver*> found;
@@ -67,8 +69,7 @@ class TstFrmSplash : public QObject {
     QPointer<FrmSplash> splash;
     HideWatch hideWatch;
 
-    template <typename Control = QWidget>
-    Control& control(const char* name) {
+    template <typename Control = QWidget> Control& control(const char* name) {
         auto* found = splash->findChild<Control*>(QString::fromLatin1(name));
         if (!found)
             qFatal("no control %s", name);
@@ -155,16 +156,20 @@ private slots:
         QTest::addColumn<int>("weight");
         QTest::addColumn<QColor>("colour");
         const QColor text = QApplication::palette().color(QPalette::WindowText);
-        QTest::newRow("web address") << "Label2" << "https://zelvar.example/" << false << 2400 << 180 << 240
-                                     << "Arial" << 9.75 << 700 << QColor(255, 0, 0);
-        QTest::newRow("e-mail") << "Label1" << "feedback@zelvar.example" << false << 4920 << 3810 << 195
-                                << "MS Sans Serif" << 8.25 << 400 << text;
-        QTest::newRow("copyright") << "lblCopyright" << "Copyright (C) 2026 The Zelvar Authors. All rights reserved."
-                                   << false << 2280 << 3210 << 210 << "Arial" << 8.25 << 400 << text;
-        QTest::newRow("version") << "lblVersion" << "Version " ZELVAR_VERSION_TEXT << true << 6405 << 2010 << 285 << "Arial" << 12.0
+        QTest::newRow("web address") << "Label2"
+                                     << "https://zelvar.example/" << false << 2400 << 180 << 240 << "Arial" << 9.75
+                                     << 700 << QColor(255, 0, 0);
+        QTest::newRow("e-mail") << "Label1"
+                                << "feedback@zelvar.example" << false << 4920 << 3810 << 195 << "MS Sans Serif" << 8.25
+                                << 400 << text;
+        QTest::newRow("copyright") << "lblCopyright"
+                                   << "Copyright (C) 2026 The Zelvar Authors. All rights reserved." << false << 2280
+                                   << 3210 << 210 << "Arial" << 8.25 << 400 << text;
+        QTest::newRow("version") << "lblVersion"
+                                 << "Version " ZELVAR_VERSION_TEXT << true << 6405 << 2010 << 285 << "Arial" << 12.0
                                  << 700 << text;
-        QTest::newRow("platform") << "lblPlatform" << "Windows 95" << true << 3900 << 1950 << 360 << "Arial" << 15.75
-                                  << 700 << text;
+        QTest::newRow("platform") << "lblPlatform"
+                                  << "Windows 95" << true << 3900 << 1950 << 360 << "Arial" << 15.75 << 700 << text;
     }
 
     // Each label as wide as its text, its aligned edge where the table puts it.
@@ -246,8 +251,10 @@ private slots:
     void bannerShowsTheBackdropThroughItsTransparentColour() {
         auto& banner = control<QLabel>("Image2");
         const QRect area = banner.geometry();
-        const QImage alpha = banner.pixmap().toImage().convertToFormat(QImage::Format_ARGB32).scaled(
-            area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage alpha = banner.pixmap()
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_ARGB32)
+                                 .scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         // Clear: transparent with all its neighbours, away from smoothed edges.
         const auto clearAt = [&alpha](int x, int y) {
             for (int dy = -1; dy <= 1; ++dy) {

@@ -11,12 +11,14 @@
 #include <string>
 #include <string_view>
 
-#include "engine/read_number.h"
 #include "engine/format_result.h"
+#include "engine/read_number.h"
 
 namespace zelvar::fuzz {
 
-inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 inline bool hasResultShape(std::string_view text, const NumberSeparators& separators) {
     std::size_t pos = 0;
