@@ -15,6 +15,7 @@ set(expected
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected "${DATADIR}/icons/hicolor/${size}x${size}/apps/${EXECUTABLE}.png")
 endforeach()
+list(APPEND expected "${DATADIR}/icons/hicolor/scalable/apps/${EXECUTABLE}.svg")
 
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${PREFIX}" "${PREFIX}/*")
 list(SORT installed)
