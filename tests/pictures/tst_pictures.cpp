@@ -119,7 +119,7 @@ double difference(const QImage& a, const QImage& b) {
 class TestPictures : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void init() {
         // A damaged file often still decodes, with only a warning from the
         // image reader: treat any warning as a failure.
