@@ -1,6 +1,7 @@
 #include "form_builder.h"
 
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -10,7 +11,7 @@
 
 #include "runtime/controls.h"
 #include "runtime/display.h"
-#include "runtime/form_keys.h"
+#include "runtime/form_input.h"
 
 namespace zelvar {
 namespace {
@@ -73,6 +74,14 @@ void applyLook(QWidget& control, const ControlRow& row) {
     }
     if (look.font)
         control.setFont(makeFont(*look.font));
+    // A fixed colour beside a system one must stay readable under any scheme.
+    const bool bearsText = row.kind != ControlKind::Shape && row.kind != ControlKind::Picture;
+    if (bearsText && look.background.has_value() != look.foreground.has_value()) {
+        const bool entry = row.kind == ControlKind::ComboBox || row.kind == ControlKind::TextBox;
+        keepReadable(control, look.foreground ? FixedColour::Text
+                              : entry         ? FixedColour::EntryBackground
+                                              : FixedColour::Background);
+    }
 }
 
 bool takesFocus(ControlKind kind) {
@@ -129,8 +138,12 @@ void buildMenuBar(QMenuBar& bar, std::span<const MenuRow> rows) {
         QMenu* menu = bar.addMenu(qtText(top.caption));
         menu->setObjectName(qtText(top.name));
         for (const MenuRow& item : rows) {
-            if (item.parent == top.name)
-                menu->addAction(qtText(item.caption))->setObjectName(qtText(item.name));
+            if (item.parent != top.name)
+                continue;
+            QAction* action = menu->addAction(qtText(item.caption));
+            action->setObjectName(qtText(item.name));
+            if (!item.shortcut.empty())
+                action->setShortcut(QKeySequence(qtText(item.shortcut)));
         }
     }
 }

@@ -57,6 +57,7 @@ struct MenuRow {
     std::string_view name;
     std::string_view caption;
     std::string_view parent;
+    std::string_view shortcut = {};  // a key sequence, as QKeySequence reads it; shown beside the caption
 };
 
 }  // namespace zelvar

@@ -42,7 +42,7 @@ FrmConver::FrmConver(QWidget* parent) : QMainWindow(parent) {
 void FrmConver::buildWindow() {
     setObjectName(qtText(frm_conver::kName));
     setWindowTitle(qtText(frm_conver::kCaption));
-    setWindowIcon(QIcon(qtText(frm_conver::kIcon)));
+    setWindowIcon(iconWithSharpSizes(qtText(frm_conver::kIcon)));
     // A title bar with the icon and a close box; no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);

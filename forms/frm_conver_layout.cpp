@@ -97,7 +97,7 @@ const std::array<UnitControlsRow, kUnitCount> kUnitControls{{
 const std::array<MenuRow, 4> kMenus{{
     {"mnuFile", "&File", ""},
     {"mnuClearItem", "&Clear", "mnuFile"},
-    {"mnuExitItem", "E&xit", "mnuFile"},
+    {"mnuExitItem", "E&xit", "mnuFile", "Ctrl+Q"},
     {"mnuAbout", "&About", ""},
 }};
 // clang-format on

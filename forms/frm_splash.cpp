@@ -8,7 +8,7 @@
 #include "frm_splash_layout.h"
 #include "runtime/controls.h"
 #include "runtime/display.h"
-#include "runtime/form_keys.h"
+#include "runtime/form_input.h"
 #include "runtime/form_life.h"
 #include "runtime/messages.h"
 #include "runtime/program.h"
@@ -57,6 +57,7 @@ void FrmSplash::buildWindow() {
 
 void FrmSplash::bindEvents() {
     new KeyPreview(*this, [this](char32_t keyAscii) { runHandler([&] { Form_KeyPress(keyAscii); }); });
+    onClickAnywhere(*this, [this] { runHandler([&] { Form_Click(); }); });
     bindHandler(Timer1, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
 }
 
@@ -69,6 +70,11 @@ void FrmSplash::Form_Load() {
 
 // Any key that types a character; the key goes no further.
 void FrmSplash::Form_KeyPress(char32_t /*keyAscii*/) {
+    handOver();
+}
+
+// A click anywhere on the window, as impatient as a key.
+void FrmSplash::Form_Click() {
     handOver();
 }
 

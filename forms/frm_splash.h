@@ -10,7 +10,7 @@ class AutoSizeLabel;
 
 // The splash window, the program's start-up form: pictures, the platform,
 // the version and where to reach us. After four seconds, or at once at a key
-// that types a character, it brings up the converter window and unloads
+// that types a character or a mouse click, it brings up the converter window and unloads
 // itself. Constructing it loads it: its controls are built from the layout
 // table and Form_Load has run before it is shown.
 class FrmSplash : public QWidget {
@@ -22,6 +22,7 @@ public:
 private slots:
     void Form_Load();
     void Form_KeyPress(char32_t keyAscii);
+    void Form_Click();
     void Timer1_Timer();
 
 private:

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <algorithm>
 
+#include "display.h"
 #include "form_life.h"
 #include "qt_internals.h"
 
@@ -77,10 +78,21 @@ bool PictureBox::event(QEvent* event) {
         loadRequested_ = true;
         beforeFirstPaint(*window(), [picture = QPointer<PictureBox>(this)] {
             if (picture)
-                picture->setPixmap(QPixmap(picture->file_));
+                picture->load();
         });
     }
     return QLabel::event(event);
+}
+
+// On a dense screen the picture drawn at twice the pixels, where there is
+// one, rather than the plain one stretched.
+void PictureBox::load() {
+    const qreal ratio = devicePixelRatioF();
+    const QString file = pictureFileFor(file_, ratio);
+    QPixmap picture(file);
+    if (file != file_)
+        picture.setDevicePixelRatio(2);
+    setPixmap(picture);
 }
 
 DropDownCombo::DropDownCombo(QWidget* parent) : QComboBox(parent) {

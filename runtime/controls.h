@@ -55,6 +55,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void load();
+
     QString file_;
     bool loadRequested_ = false;
 };

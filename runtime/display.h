@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QLocale>
+#include <QPalette>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -40,6 +42,34 @@ constexpr QSize twipsSize(int width, int height) {
     return QSize(twipsToPixels(width), twipsToPixels(height));
 }
 
+// The file to draw a picture from on a screen of the given device pixel
+// ratio: above 1, its sibling drawn at twice the pixels ("name@2x.ext"),
+// where there is one.
+QString pictureFileFor(const QString& file, qreal devicePixelRatio);
+
+// An icon from an icon file and the renderings of the same icon that lie in
+// an "icons" folder beside it as "<name>-<size>.png", so that a large or a
+// dense screen draws it sharp.
+QIcon iconWithSharpSizes(const QString& file);
+
+// The contrast ratio of two colours by their relative luminance, as the Web
+// Content Accessibility Guidelines define it: from 1 (the same) to 21.
+double contrastRatio(const QColor& a, const QColor& b);
+
+// Where a layout pairs a fixed colour with a system colour, the system colour
+// to use: itself, unless the pair would read worse than both 4.5:1 and the
+// same pair under the default scheme (defaultSystem); then the nearer of
+// black or white that reads at least that well.
+QColor readableSystemColour(const QColor& fixed, const QColor& system, const QColor& defaultSystem);
+
+// Which of a control's two colours the layout fixes; the other is the
+// system's. An entry's colours are its base and text.
+enum class FixedColour { Background, Text, EntryBackground };
+
+// Applies readableSystemColour to the control now and whenever the system's
+// colour scheme changes while the program runs.
+void keepReadable(QWidget& control, FixedColour fixed);
+
 // A font as a form asks for it: by family name, point size, weight (400
 // regular, 700 bold) and slant.
 struct FontSpec {
@@ -54,8 +84,9 @@ struct FontSpec {
 inline constexpr FontSpec kDialogFont{"MS Sans Serif", 8.25, 400, false};
 
 // Makes the families the forms ask for by name resolve, where the system
-// lacks them, to a face of the same metrics (Liberation Sans) or else a
-// similar sans serif (DejaVu Sans). Needs the application object.
+// lacks them, to faces that fit the layouts: MS Sans Serif to a narrow sans
+// (Liberation Sans Narrow), Arial to its metric twin (Liberation Sans).
+// Needs the application object.
 void installFontSubstitutes();
 
 QFont makeFont(const FontSpec& wanted);

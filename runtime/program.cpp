@@ -42,7 +42,7 @@ void FormApplication::setProject(const ProjectHeader& project) {
     setApplicationVersion(versionText(project));
     // Lets the desktop (Wayland's app id, X11 task bars) match our windows to our entry.
     setDesktopFileName(project.desktopFileName);
-    setWindowIcon(QIcon(project.icon));
+    setWindowIcon(iconWithSharpSizes(project.icon));
 }
 
 bool FormApplication::notify(QObject* receiver, QEvent* event) {

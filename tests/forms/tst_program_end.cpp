@@ -2,6 +2,7 @@
 // loop; an exception escaping a handler is reported, then ends it too.
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <new>
@@ -66,6 +67,9 @@ private:
 
 }  // namespace
 
+// How the user asks to exit.
+enum ExitBy { Menu, MenuKeys, Shortcut };
+
 class TstProgramEnd : public QObject {
     Q_OBJECT
 
@@ -89,18 +93,23 @@ private slots:
     }
 
     void exitEndsTheLoop_data() {
-        QTest::addColumn<bool>("byKeys");
-        QTest::newRow("File > Exit chosen") << false;
-        QTest::newRow("Alt+F, X") << true;
+        QTest::addColumn<int>("by");
+        QTest::newRow("File > Exit chosen") << int(Menu);
+        QTest::newRow("Alt+F, X") << int(MenuKeys);
+        QTest::newRow("Ctrl+Q in the entry") << int(Shortcut);
     }
 
     void exitEndsTheLoop() {
-        QFETCH(bool, byKeys);
+        QFETCH(int, by);
         showWindow();
         FrmConver* w = window.get();
-        const int status = runLoop([w, byKeys] {
-            if (!byKeys) {
+        const int status = runLoop([w, by] {
+            if (by == Menu) {
                 w->findChild<QAction*>("mnuExitItem")->trigger();
+                return;
+            }
+            if (by == Shortcut) {
+                QTest::keyClick(w->findChild<QLineEdit*>("txtUserData"), Qt::Key_Q, Qt::ControlModifier);
                 return;
             }
             QTest::keyClick(w, Qt::Key_F, Qt::AltModifier);

@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "runtime/display.h"
-#include "runtime/form_keys.h"
+#include "runtime/form_input.h"
 #include "runtime/qt_internals.h"
 
 using namespace zelvar;

@@ -1,4 +1,4 @@
-#include "form_keys.h"
+#include "form_input.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -21,6 +21,28 @@ constexpr char32_t kDelete = 0x7f;
 bool isControlCode(char32_t code) {
     return code < kFirstPrintable || code == kDelete;
 }
+
+// Watches the application, so a press on any control of the form is seen.
+class ClickAnywhere : public QObject {
+public:
+    ClickAnywhere(QWidget& form, std::function<void()> click) : QObject(&form), form_(&form), click_(std::move(click)) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonPress || !watched->isWidgetType() || !form_ || !form_->isVisible())
+            return false;
+        if (static_cast<QWidget*>(watched)->window() != form_)
+            return false;
+        click_();
+        return true;
+    }
+
+private:
+    QPointer<QWidget> form_;
+    std::function<void()> click_;
+};
 
 }  // namespace
 
@@ -70,6 +92,10 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
         return false;
     keyPress_(*code);
     return true;
+}
+
+void onClickAnywhere(QWidget& form, std::function<void()> click) {
+    new ClickAnywhere(form, std::move(click));
 }
 
 void bindDialogKeys(QWidget& window, QPushButton* defaultButton, QPushButton* cancelButton) {

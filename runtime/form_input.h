@@ -9,7 +9,7 @@ class QKeyEvent;
 class QPushButton;
 class QWidget;
 
-// The keys of a form, as a user of the forms knows them.
+// The keys and clicks of a form, as a user of the forms knows them.
 namespace zelvar {
 
 // The character code a key press carries, as a form's KeyPress event gets
@@ -36,6 +36,11 @@ private:
     QPointer<QWidget> form_;
     std::function<void(char32_t)> keyPress_;
 };
+
+// Calls `click` when a mouse button is pressed anywhere in the visible form,
+// whichever of its controls is under the pointer; the press goes no further.
+// Lives as long as the form.
+void onClickAnywhere(QWidget& form, std::function<void()> click);
 
 // Gives a window the keys of a form, which Qt grants only to dialogs: Enter
 // in any of its text boxes (combo text parts included) presses the default
