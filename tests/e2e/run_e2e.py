@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 """End-to-end test of the installed program under a real X server.
 
-    /usr/bin/python3 run_e2e.py --build-dir BUILD [--cmake CMAKE] [--out DIR] [--only RUN,...]
+    /usr/bin/python3 run_e2e.py --build-dir BUILD --version VERSION [--cmake CMAKE] [--out DIR]
+                                [--only RUN,...]
 
 Installs the build into a scratch prefix with `cmake --install`, then, on a
 private session bus, starts Xvfb and openbox and runs the installed binary
 several times with accessibility on: keys are pressed with xdotool as a person
 presses them, and the windows are read over AT-SPI as a screen reader reads
-them. A screenshot of each step, each run's output and, on failure, the
-accessible tree go to DIR (BUILD/e2e by default).
+them. VERSION is the version the windows must show (the project's own). A
+screenshot of each step, each run's output and, on failure, the accessible
+tree go to DIR (BUILD/e2e by default).
 
 Needs Debian's python3 with python3-gi and gir1.2-atspi-2.0, and the tools
 scripts/install-deps installs; exits non-zero with a message saying what went
@@ -18,6 +20,7 @@ ended, also on failure."""
 import argparse
 import glob
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -147,7 +150,8 @@ def outer(args):
         session_log_path = os.path.join(out_dir, 'session.log')
         with open(session_log_path, 'wb') as session_log:
             inner = subprocess.Popen(['dbus-run-session', '--', sys.executable, os.path.abspath(__file__), '--inner',
-                                      '--binary', binary, '--out', out_dir, '--scratch', scratch]
+                                      '--binary', binary, '--out', out_dir, '--scratch', scratch,
+                                      '--version', args.version]
                                      + (['--only', args.only] if args.only else []),
                                      env=env, stdin=subprocess.DEVNULL, stderr=session_log, start_new_session=True)
         status = 1
@@ -173,8 +177,9 @@ def outer(args):
 class Harness:
     """What every run shares: the desktop, the screen reader, the processes."""
 
-    def __init__(self, binary, out_dir, desktop, reader, processes):
+    def __init__(self, binary, version, out_dir, desktop, reader, processes):
         self.binary = binary
+        self.version = version  # the version the windows must show
         self.out_dir = out_dir
         self.desktop = desktop
         self.reader = reader
@@ -204,7 +209,7 @@ def inner(args):
     try:
         desktop = Desktop(processes, args.scratch, args.out)
         desktop.start()
-        harness = Harness(args.binary, args.out, desktop, ScreenReader(), processes)
+        harness = Harness(args.binary, args.version, args.out, desktop, ScreenReader(), processes)
         for name, env, run in runs:
             if expired:
                 break
@@ -259,6 +264,7 @@ def main():
     parser.add_argument('--build-dir')
     parser.add_argument('--cmake', default='cmake')
     parser.add_argument('--out')
+    parser.add_argument('--version', help='the version the windows must show (the project\'s)')
     parser.add_argument('--only', help='the runs to do, by name, separated by commas (default: all)')
     parser.add_argument('--inner', action='store_true', help=argparse.SUPPRESS)
     parser.add_argument('--binary', help=argparse.SUPPRESS)
@@ -269,6 +275,8 @@ def main():
         return inner(args)
     if not args.build_dir:
         parser.error('--build-dir is required')
+    if not args.version or not re.fullmatch(r'\d+(\.\d+)*', args.version):
+        parser.error(f'--version needs the version as digits and dots, not {args.version!r}')
     args.build_dir = os.path.abspath(args.build_dir)
     return outer(args)
 

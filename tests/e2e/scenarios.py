@@ -8,7 +8,7 @@ from desktop import SCREEN_HEIGHT, SCREEN_WIDTH
 from expected import (ABOUT_TEXT, CONVERTER_CLIENT, CONVERTER_CONTROLS, CONVERTER_FRAMES, EMPTY_RESULT_FIELDS,
                       GERMAN_YARDS, MINUS_TWO_AND_A_HALF_FEET, ONE_KILOMETER, ONE_LEAGUE, OVERFLOWING_ENTRY,
                       SPLASH_CLIENT, SPLASH_PICTURES, SPLASH_PLATFORM_LABEL, SPLASH_VERSION_LABEL_RIGHT_TOP,
-                      TENTH_MILE, TITLE, UNIT_CAPTIONS, UNIT_LIST_PROMPT, UNITS, VERSION, pixels)
+                      TENTH_MILE, TITLE, UNIT_CAPTIONS, UNIT_LIST_PROMPT, UNITS, pixels)
 from program import APPEAR_TIMEOUT
 from views import main_windows
 
@@ -27,8 +27,9 @@ def splash_first(p):
                    f'the splash comes first, before the converter window: {", ".join(map(str, windows))}')
     window = person.splash(p)
     labels = [label.name for label in window.element.find_all(role='label')]
-    p.checks.check(f'Version {VERSION}' in labels, f'the splash shows "Version {VERSION}"; its labels: {labels}')
-    announced = f'{TITLE} {VERSION}'
+    version = f'Version {p.h.version}'
+    p.checks.check(version in labels, f'the splash shows "{version}"; its labels: {labels}')
+    announced = f'{TITLE} {p.h.version}'
     p.checks.check(announced in window.name or announced in window.description,
                    f'the splash window is announced with {announced!r}; '
                    f'its name is {window.name!r}, its description {window.description!r}')
@@ -40,7 +41,7 @@ def splash_layout(p, window):
     p.checks.equal((origin.width, origin.height), pixels(SPLASH_CLIENT), 'size of the splash window')
     pictures = sorted(tuple(image.extents.relative_to(origin)) for image in window.find_all(role='image'))
     p.checks.equal(pictures, sorted(pixels(box) for box in SPLASH_PICTURES), 'places and sizes of the splash pictures')
-    anchored = ((f'Version {VERSION}', SPLASH_VERSION_LABEL_RIGHT_TOP),
+    anchored = ((f'Version {p.h.version}', SPLASH_VERSION_LABEL_RIGHT_TOP),
                 (SPLASH_PLATFORM_LABEL[0], SPLASH_PLATFORM_LABEL[1:]))
     for text, right_top in anchored:
         for label in window.find_all(role='label', name=text):
