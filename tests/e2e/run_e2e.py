@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""End-to-end test of the installed program under a real X server.
+"""End-to-end test of the installed program under a real X server and a
+Wayland compositor.
 
     /usr/bin/python3 run_e2e.py --build-dir BUILD --version VERSION [--cmake CMAKE] [--out DIR]
                                 [--only RUN,...]
@@ -8,9 +9,10 @@ Installs the build into a scratch prefix with `cmake --install`, then, on a
 private session bus, starts Xvfb and openbox and runs the installed binary
 several times with accessibility on: keys are pressed with xdotool as a person
 presses them, and the windows are read over AT-SPI as a screen reader reads
-them. VERSION is the version the windows must show (the project's own). A
-screenshot of each step, each run's output and, on failure, the accessible
-tree go to DIR (BUILD/e2e by default).
+them. One more run is under a headless weston, where the program is driven
+through AT-SPI alone. VERSION is the version the windows must show (the
+project's own). A screenshot of each step, each run's output and, on failure,
+the accessible tree go to DIR (BUILD/e2e by default).
 
 Needs Debian's python3 with python3-gi and gir1.2-atspi-2.0, and the tools
 scripts/install-deps installs; exits non-zero with a message saying what went
@@ -33,6 +35,8 @@ import uuid
 HERE = os.path.dirname(os.path.abspath(__file__))
 SESSION_TAG = 'ZELVAR_E2E_SESSION'
 TOOLS = ('dbus-run-session', 'Xvfb', 'openbox', 'xdotool', 'xprop', 'xwininfo', 'import')
+WAYLAND_RUN = 'wayland'
+WAYLAND_TOOLS = ('weston', 'weston-screenshooter')  # Debian's weston
 INNER_TIMEOUT = 100   # seconds for all runs, inside the private bus
 OUTER_TIMEOUT = 110   # seconds before the private bus and everything on it are ended
 INSTALL_TIMEOUT = 60
@@ -42,8 +46,11 @@ def log(message):
     print(message, flush=True)
 
 
-def missing_prerequisites():
+def missing_prerequisites(args):
     problems = [f'{tool} is not installed' for tool in TOOLS if shutil.which(tool) is None]
+    if not args.only or WAYLAND_RUN in args.only.split(','):
+        problems += [f'{tool} is not installed (the Wayland run needs weston)'
+                     for tool in WAYLAND_TOOLS if shutil.which(tool) is None]
     try:
         import gi
         gi.require_version('Atspi', '2.0')
@@ -115,7 +122,7 @@ def outer(args):
     """Installs, then runs the inner part on a private session bus of its own,
     and ends whatever on that bus outlives it."""
     started = time.monotonic()
-    problems = missing_prerequisites()
+    problems = missing_prerequisites(args)
     if problems:
         log('e2e: FAIL: ' + '; '.join(problems) + ' (scripts/install-deps installs what is needed)')
         return 1
@@ -177,7 +184,7 @@ def outer(args):
 class Harness:
     """What every run shares: the desktop, the screen reader, the processes."""
 
-    def __init__(self, binary, version, out_dir, desktop, reader, processes):
+    def __init__(self, binary, version, out_dir, scratch, desktop, reader, processes):
         self.binary = binary
         self.version = version  # the version the windows must show
         self.out_dir = out_dir
@@ -186,6 +193,19 @@ class Harness:
         self.processes = processes
         self.log = log
         self.scale_one_size = None  # the converter window's size at scale 1, once measured
+        self._scratch = scratch
+        self._wayland = None
+
+    def desktop_for(self, kind):
+        """The X desktop, or the Wayland one, which is started the first time
+        a run asks for it (a failure to start is that run's failure)."""
+        if kind == 'x11':
+            return self.desktop
+        from desktop import WaylandDesktop
+        if self._wayland is None:
+            self._wayland = WaylandDesktop(self.processes, self._scratch, self.out_dir)
+        self._wayland.start()
+        return self._wayland
 
 
 def inner(args):
@@ -209,11 +229,11 @@ def inner(args):
     try:
         desktop = Desktop(processes, args.scratch, args.out)
         desktop.start()
-        harness = Harness(args.binary, args.version, args.out, desktop, ScreenReader(), processes)
-        for name, env, run in runs:
+        harness = Harness(args.binary, args.version, args.out, args.scratch, desktop, ScreenReader(), processes)
+        for name, env, run, kind in runs:
             if expired:
                 break
-            program = Program(harness, name, env)
+            program = Program(harness, name, env, kind)
             started = time.monotonic()
             try:
                 program.start()
@@ -247,6 +267,8 @@ def inner(args):
 
 def keep_evidence(program):
     """A screenshot and the accessible tree as they were when the run stopped."""
+    if not program.started:
+        return
     try:
         program.screenshot('stopped')
     except Exception as error:  # the evidence is a help, never a second failure
