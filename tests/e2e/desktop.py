@@ -19,6 +19,7 @@ import time
 
 from checks import StepFailed
 
+HERE = os.path.dirname(os.path.abspath(__file__))
 SCREEN_WIDTH, SCREEN_HEIGHT = 1280, 1024
 TOOL_TIMEOUT = 10  # seconds for one xdotool, xprop, xwininfo or import call
 
@@ -170,7 +171,7 @@ class WaylandDesktop:
         self._failure = None
         self.socket_name = None
         self.env = None           # weston's and the program's environment
-        self.platform_env = None  # what sends a Qt program to this compositor
+        self.platform_env = None  # what a Qt program needs on this compositor
 
     def start(self):
         """Starts weston once; a second call reports the first one's failure."""
@@ -195,7 +196,8 @@ class WaylandDesktop:
                                 if not glob.glob(os.path.join(runtime_dir, name + '*')))
         env = {key: value for key, value in os.environ.items() if key not in ('DISPLAY', 'WAYLAND_DISPLAY')}
         self.env = dict(env, **dirs)
-        self.platform_env = {'QT_QPA_PLATFORM': 'wayland', 'WAYLAND_DISPLAY': self.socket_name}
+        self.platform_env = {'QT_QPA_PLATFORM': 'wayland', 'WAYLAND_DISPLAY': self.socket_name,
+                             'LSAN_OPTIONS': self._leak_options()}
         with open(self._log_path, 'wb') as log:
             self._process = self._processes.start(
                 ['weston', '--backend=headless-backend.so', '--use-pixman', '--debug', '--no-config',
@@ -220,6 +222,24 @@ class WaylandDesktop:
                 raise StepFailed(f'weston did not listen on {path} within {self.START_TIMEOUT} s; last seen: '
                                  f'{seen}\n{self._log_tail()}')
             time.sleep(0.05)
+
+    def _leak_options(self):
+        """LSAN_OPTIONS for a program built with LeakSanitizer (others ignore
+        it): the caller's options, with Qt's own leaks on Wayland added to the
+        caller's suppressions, and whole call stacks on allocation, without
+        which the stacks of those leaks end inside libwayland-client and
+        cannot be told from the program's own."""
+        options = os.environ.get('LSAN_OPTIONS', '')
+        theirs = re.findall(r'(?:^|:)suppressions=([^:]*)', options)
+        combined = os.path.join(self._scratch, 'lsan.supp')
+        with open(combined, 'w') as out:
+            for path in theirs[-1:] + [os.path.join(HERE, 'wayland-lsan.supp')]:
+                try:
+                    with open(path) as part:
+                        out.write(part.read().rstrip('\n') + '\n')
+                except OSError as error:
+                    raise StepFailed(f'cannot read the leak suppressions {path}: {error.strerror}') from None
+        return ':'.join(filter(None, (options, f'suppressions={combined}', 'fast_unwind_on_malloc=0')))
 
     def _log_tail(self, lines=10):
         try:
