@@ -1,18 +1,25 @@
-"""A private X desktop for one test: Xvfb on a free display, openbox, keys
-pressed as a person presses them, window geometry and screenshots.
+"""Private desktops for one test. The X one: Xvfb on a free display,
+openbox, keys pressed as a person presses them, window geometry and
+screenshots. The Wayland one: a headless weston on a socket of its own, with
+screenshots; it has no keyboard, so a run there acts through the screen reader.
 
 Every process is started in a process group of its own and ended with it,
 also when the test fails or is interrupted."""
 
+import glob
 import os
 import re
 import select
+import shutil
 import signal
+import socket
 import subprocess
+import tempfile
 import time
 
 from checks import StepFailed
 
+HERE = os.path.dirname(os.path.abspath(__file__))
 SCREEN_WIDTH, SCREEN_HEIGHT = 1280, 1024
 TOOL_TIMEOUT = 10  # seconds for one xdotool, xprop, xwininfo or import call
 
@@ -49,8 +56,22 @@ class Processes:
         self._started.clear()
 
 
+def private_dirs(scratch_dir):
+    """XDG folders of the test's own, so nothing of the user's desktop settings
+    reaches the desktop or the program."""
+    dirs = {name: os.path.join(scratch_dir, name.lower()) for name in
+            ('XDG_CONFIG_HOME', 'XDG_CACHE_HOME', 'XDG_DATA_HOME', 'XDG_RUNTIME_DIR')}
+    for path in dirs.values():
+        os.makedirs(path, mode=0o700, exist_ok=True)
+        os.chmod(path, 0o700)
+    return dirs
+
+
 class Desktop:
     """Xvfb and openbox, with a configuration of their own in scratch_dir."""
+
+    platform_env = {'QT_QPA_PLATFORM': 'xcb'}
+    plugin_package = 'libqt6gui6'  # Qt's platform plugin for X
 
     def __init__(self, processes, scratch_dir, log_dir):
         self._processes = processes
@@ -72,12 +93,7 @@ class Desktop:
         finally:
             os.close(read_end)
 
-        # Nothing of the user's own desktop settings reaches openbox or the program.
-        dirs = {name: os.path.join(self._scratch, name.lower()) for name in
-                ('XDG_CONFIG_HOME', 'XDG_CACHE_HOME', 'XDG_DATA_HOME', 'XDG_RUNTIME_DIR')}
-        for path in dirs.values():
-            os.makedirs(path, mode=0o700, exist_ok=True)
-        self.env = dict(os.environ, DISPLAY=self.display, **dirs)
+        self.env = dict(os.environ, DISPLAY=self.display, **private_dirs(self._scratch))
         os.environ['DISPLAY'] = self.display  # for the accessibility library in this process
 
         with open(os.path.join(self._log_dir, 'openbox.log'), 'wb') as log:
@@ -135,3 +151,121 @@ class Desktop:
         field = {key: int(value) for key, value in
                  re.findall(r'^\s*(Absolute upper-left X|Absolute upper-left Y|Width|Height):\s*(-?\d+)', info, re.M)}
         return (field['Absolute upper-left X'], field['Absolute upper-left Y'], field['Width'], field['Height'])
+
+
+class WaylandDesktop:
+    """A headless weston (pixman rendering, so it needs no GPU) on a socket of
+    its own in a private runtime folder. weston's --debug is what lets
+    weston-screenshooter take screenshots. Wayland gives a program no say in
+    where its windows go and no view of where they are, and this compositor
+    has no seat: no keyboard, no pointer, so no window ever becomes active."""
+
+    START_TIMEOUT = 10  # seconds for weston to listen on its socket
+    plugin_package = 'qt6-wayland'  # Qt's platform plugin for Wayland
+
+    def __init__(self, processes, scratch_dir, log_dir):
+        self._processes = processes
+        self._scratch = os.path.join(scratch_dir, 'wayland')
+        self._log_path = os.path.join(log_dir, 'weston.log')
+        self._process = None
+        self._failure = None
+        self.socket_name = None
+        self.env = None           # weston's and the program's environment
+        self.platform_env = None  # what a Qt program needs on this compositor
+
+    def start(self):
+        """Starts weston once; a second call reports the first one's failure."""
+        if self._failure:
+            raise StepFailed(self._failure)
+        if self._process is not None:
+            return
+        try:
+            self._start()
+        except StepFailed as failure:
+            self._failure = str(failure)
+            raise
+
+    def _start(self):
+        for tool in ('weston', 'weston-screenshooter'):
+            if shutil.which(tool) is None:
+                raise StepFailed(f'{tool} is not installed: the Wayland run needs the weston package')
+        dirs = private_dirs(self._scratch)
+        runtime_dir = dirs['XDG_RUNTIME_DIR']
+        # The folder is the test's own, so a name is free when nothing there has it.
+        self.socket_name = next(name for name in (f'wayland-{n}' for n in range(100))
+                                if not glob.glob(os.path.join(runtime_dir, name + '*')))
+        env = {key: value for key, value in os.environ.items() if key not in ('DISPLAY', 'WAYLAND_DISPLAY')}
+        self.env = dict(env, **dirs)
+        self.platform_env = {'QT_QPA_PLATFORM': 'wayland', 'WAYLAND_DISPLAY': self.socket_name,
+                             'LSAN_OPTIONS': self._leak_options()}
+        with open(self._log_path, 'wb') as log:
+            self._process = self._processes.start(
+                ['weston', '--backend=headless-backend.so', '--use-pixman', '--debug', '--no-config',
+                 f'--socket={self.socket_name}', f'--width={SCREEN_WIDTH}', f'--height={SCREEN_HEIGHT}',
+                 '--idle-time=0'],
+                env=self.env, stdin=subprocess.DEVNULL, stdout=log, stderr=log)
+        path = os.path.join(runtime_dir, self.socket_name)
+        deadline = time.monotonic() + self.START_TIMEOUT
+        seen = 'no socket yet'
+        while True:
+            status = self._process.poll()
+            if status is not None:
+                raise StepFailed(f'weston ended with status {status} before it listened on {path}:\n{self._log_tail()}')
+            if os.path.exists(path):
+                with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as probe:
+                    try:
+                        probe.connect(path)
+                        return
+                    except OSError as error:
+                        seen = f'the socket is there but refuses connections ({error.strerror})'
+            if time.monotonic() > deadline:
+                raise StepFailed(f'weston did not listen on {path} within {self.START_TIMEOUT} s; last seen: '
+                                 f'{seen}\n{self._log_tail()}')
+            time.sleep(0.05)
+
+    def _leak_options(self):
+        """LSAN_OPTIONS for a program built with LeakSanitizer (others ignore
+        it): the caller's options, with Qt's own leaks on Wayland added to the
+        caller's suppressions, and whole call stacks on allocation, without
+        which the stacks of those leaks end inside libwayland-client and
+        cannot be told from the program's own."""
+        options = os.environ.get('LSAN_OPTIONS', '')
+        theirs = re.findall(r'(?:^|:)suppressions=([^:]*)', options)
+        combined = os.path.join(self._scratch, 'lsan.supp')
+        with open(combined, 'w') as out:
+            for path in theirs[-1:] + [os.path.join(HERE, 'wayland-lsan.supp')]:
+                try:
+                    with open(path) as part:
+                        out.write(part.read().rstrip('\n') + '\n')
+                except OSError as error:
+                    raise StepFailed(f'cannot read the leak suppressions {path}: {error.strerror}') from None
+        return ':'.join(filter(None, (options, f'suppressions={combined}', 'fast_unwind_on_malloc=0')))
+
+    def _log_tail(self, lines=10):
+        try:
+            with open(self._log_path, errors='replace') as log:
+                return ''.join(log.readlines()[-lines:]).rstrip() or '(weston.log is empty)'
+        except OSError:
+            return '(no weston.log)'
+
+    def keys(self, *names):
+        raise StepFailed(f'no keys on the Wayland desktop (asked for {" ".join(names)}): act through the screen reader')
+
+    def type(self, text):
+        raise StepFailed(f'no typing on the Wayland desktop (asked for {text!r}): act through the screen reader')
+
+    def screenshot(self, path):
+        """The whole output, through weston's screenshooter, which saves into
+        the folder it runs in under a name of its own choosing."""
+        with tempfile.TemporaryDirectory(dir=self._scratch) as folder:
+            try:
+                done = subprocess.run(['weston-screenshooter'], cwd=folder,
+                                      env=dict(self.env, **self.platform_env),
+                                      capture_output=True, text=True, timeout=TOOL_TIMEOUT)
+            except subprocess.TimeoutExpired:
+                raise StepFailed(f'weston-screenshooter did not finish within {TOOL_TIMEOUT} s') from None
+            shots = glob.glob(os.path.join(folder, '*.png'))
+            if done.returncode != 0 or len(shots) != 1:
+                raise StepFailed(f'weston-screenshooter failed (status {done.returncode}, files {shots}): '
+                                 f'{done.stderr.strip()}')
+            shutil.move(shots[0], path)

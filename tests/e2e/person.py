@@ -5,6 +5,7 @@ down list, convert, close a message box, end the program."""
 from checks import StepFailed
 from expected import EMPTY_RESULT_FIELDS, RESULT_FIELD_RIGHT_EDGE, TWIPS_PER_PIXEL, UNITS, pixels
 from program import APPEAR_TIMEOUT
+from screen_reader import Vanished
 from views import MessageBox, main_windows, message_boxes, splash_windows
 
 
@@ -36,35 +37,36 @@ def splash(p, active=False):
     return p.wait(probe, 'the splash window alone' + (', with the keyboard focus' if active else ''))
 
 
-def read_converter(p):
-    """The converter window if it is the one window and active, else None;
-    and the windows seen."""
+def read_converter(p, active=True):
+    """The converter window if it is the one window (and active, if asked),
+    else None; and the windows seen."""
     windows = p.windows()
     mains = main_windows(windows)
-    if len(mains) == 1 and len(windows) == 1 and mains[0].active:
+    if len(mains) == 1 and len(windows) == 1 and (mains[0].active or not active):
         return p.converter(mains[0].element), _seen(windows)
     return None, _seen(windows)
 
 
-def until(p, condition, what, describe=None, timeout=None):
-    """Waits until the converter window is the active window and
-    condition(view) holds; returns the view. The run stops when it does not come."""
+def until(p, condition, what, describe=None, timeout=None, active=True):
+    """Waits until the converter window is the one window, active unless told
+    otherwise, and condition(view) holds; returns the view. The run stops when
+    it does not come."""
     def probe():
-        view, seen = read_converter(p)
+        view, seen = read_converter(p, active)
         if view is None:
             return False, seen
         return (condition(view) and view), (describe(view) if describe else seen)
     return p.wait(probe, what) if timeout is None else p.wait(probe, what, timeout)
 
 
-def settle(p, condition, what):
+def settle(p, condition, what, active=True):
     """Waits a while for condition(view), for the program to catch up with the
     keys; returns the converter window whether or not the condition came, for
     the caller to check what it shows."""
     try:
-        return until(p, condition, what)
+        return until(p, condition, what, active=active)
     except StepFailed:
-        return converter(p)
+        return converter(p, active=active)
 
 
 def expect(p, condition, what, describe):
@@ -77,8 +79,8 @@ def expect(p, condition, what, describe):
         return converter(p)
 
 
-def converter(p, what='the converter window, active', timeout=None):
-    return until(p, lambda view: True, what, timeout=timeout)
+def converter(p, what='the converter window, active', timeout=None, active=True):
+    return until(p, lambda view: True, what, timeout=timeout, active=active)
 
 
 def message_box(p, what):
@@ -172,3 +174,53 @@ def file_exit(p):
     p.keys('x')
     status = p.wait_for_end('File > Exit')
     p.checks.equal(status, 0, 'exit status after File > Exit')
+
+
+# Through the screen reader alone, as on a desktop with no keyboard to press:
+# the converter window need not be active there.
+def convert_by_screen_reader(p, row):
+    """Puts the row's number into the entry and its unit into the unit list's
+    text, presses CONVERT: all fourteen fields. The unit goes in as text
+    because that is what the unit list offers a screen reader: its list has
+    no selection to set, and Toggle on an item marks it in the list but leaves
+    the unit list as it was."""
+    view = converter(p, 'the converter window', active=False)
+    if not view.entry.set_text(row.entry):
+        raise StepFailed(f'the number entry did not take {row.entry!r} through the screen reader')
+    until(p, lambda v: v.entry_text == row.entry, f'the number entry holding {row.entry!r} after setting it',
+          lambda v: f'it holds {v.entry_text!r}', active=False)
+    if not view.unit_list_edit.set_text(row.unit):
+        raise StepFailed(f'the unit list did not take {row.unit!r} through the screen reader')
+    until(p, lambda v: v.unit_list_text == row.unit, f'the unit list showing {row.unit} after setting it',
+          lambda v: f'it shows {v.unit_list_text!r}', active=False)
+    convert = view.button('CONVERT')
+    if not convert.act('Press'):
+        raise StepFailed(f'CONVERT did not take the action Press; its actions are {convert.actions}')
+    what = f'{row.entry} {row.unit} converted with CONVERT through the screen reader'
+    view = settle(p, lambda v: v.fields == row.fields, what, active=False)
+    p.checks.mapping(view.fields, row.fields, what)
+    p.checks.equal(view.entry_text, row.entry, f'the number entry after {what}')
+    result_field_edges(p, view, f'after {what}')
+    p.screenshot(row.unit.lower())
+    return view
+
+
+def file_exit_by_screen_reader(p):
+    """Opens File with its action ShowMenu and presses Exit: the program ends
+    with status 0."""
+    view = converter(p, 'the converter window', active=False)
+    menu = view.menu_items.get('File')
+    if menu is None or not menu.act('ShowMenu'):
+        raise StepFailed(f'the File menu did not open through the screen reader; '
+                         f'the menu items are {sorted(view.menu_items)}')
+    view = until(p, lambda v: 'Exit' in v.menu_items and v.menu_items['Exit'].showing,
+                 'File > Exit showing after ShowMenu on File', active=False)
+    p.screenshot('file-menu')
+    try:
+        if not view.menu_items['Exit'].act('Press'):
+            raise StepFailed(f"File > Exit did not take the action Press; its actions are "
+                             f"{view.menu_items['Exit'].actions}")
+    except Vanished:
+        pass  # the program may end before it answers; its exit status tells
+    status = p.wait_for_end('File > Exit through the screen reader')
+    p.checks.equal(status, 0, 'exit status after File > Exit through the screen reader')

@@ -1,5 +1,6 @@
-"""One run of the installed program: started with accessibility on, watched
-through the screen reader, driven through the desktop, ended and accounted for."""
+"""One run of the installed program: started with accessibility on, on the X
+or the Wayland desktop, watched through the screen reader, driven through the
+desktop, ended and accounted for."""
 
 import os
 import subprocess
@@ -16,9 +17,11 @@ END_TIMEOUT = 5      # the process going away once it was told to end
 
 
 class Program:
-    def __init__(self, harness, name, env=None):
+    def __init__(self, harness, name, env=None, desktop='x11'):
         self.h = harness
         self.name = name
+        self.desktop = None
+        self._desktop_kind = desktop
         self.checks = Checks(name, harness.log)
         self._env = env or {}
         self._process = None
@@ -30,13 +33,15 @@ class Program:
 
     # Starting and ending.
     def start(self):
-        env = dict(self.h.desktop.env)
+        self.desktop = self.h.desktop_for(self._desktop_kind)
+        env = dict(self.desktop.env)
         # Only what this run sets decides the platform, scale, style and locale.
         for key in ('QT_QPA_PLATFORM', 'QT_SCALE_FACTOR', 'QT_SCREEN_SCALE_FACTORS', 'QT_ENABLE_HIGHDPI_SCALING',
                     'QT_AUTO_SCREEN_SCALE_FACTOR', 'QT_STYLE_OVERRIDE', 'QT_QPA_PLATFORMTHEME', 'QT_FONT_DPI',
                     'WAYLAND_DISPLAY', 'LANGUAGE', 'LC_NUMERIC', 'LC_MESSAGES'):
             env.pop(key, None)
-        env.update(QT_QPA_PLATFORM='xcb', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', LANG='C.UTF-8', LC_ALL='C.UTF-8')
+        env.update(self.desktop.platform_env)
+        env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', LANG='C.UTF-8', LC_ALL='C.UTF-8')
         env.update(self._env)
         key, value = self._tag.split('=', 1)
         env[key] = value
@@ -46,6 +51,10 @@ class Program:
             self.started_at = time.monotonic()
             self._process = self.h.processes.start([self.h.binary], env=env, stdin=subprocess.DEVNULL,
                                                    stdout=log, stderr=subprocess.STDOUT)
+
+    @property
+    def started(self):
+        return self._process is not None
 
     @property
     def pid(self):
@@ -61,8 +70,14 @@ class Program:
     def still_running(self):
         """Raises when the program has ended while it should not have."""
         status = self._process.poll()
-        if status is not None:
-            raise StepFailed(f'the program ended unexpectedly with status {status}; its last output:\n{self.output()}')
+        if status is None:
+            return
+        output = self.output()
+        platform = self.desktop.platform_env['QT_QPA_PLATFORM']
+        if f'Could not find the Qt platform plugin "{platform}"' in output:
+            raise StepFailed(f"Qt's platform plugin {platform!r} is not installed (Debian's "
+                             f'{self.desktop.plugin_package} has it); the program said:\n{output}')
+        raise StepFailed(f'the program ended unexpectedly with status {status}; its last output:\n{output}')
 
     def wait_for_end(self, after):
         """Waits for the process to exit after `after`; returns its status."""
@@ -124,12 +139,12 @@ class Program:
         return wait_until(attempt, timeout, what, while_waiting=self.still_running)
 
     def keys(self, *names):
-        self.h.desktop.keys(*names)
+        self.desktop.keys(*names)
 
     def type(self, text):
-        self.h.desktop.type(text)
+        self.desktop.type(text)
 
     def screenshot(self, step):
         self._shots += 1
         path = os.path.join(self.h.out_dir, f'{self.name}-{self._shots:02d}-{step}.png')
-        self.h.desktop.screenshot(path)
+        self.desktop.screenshot(path)

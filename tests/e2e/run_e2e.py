@@ -1,14 +1,18 @@
 #!/usr/bin/python3
-"""End-to-end test of the installed program under a real X server.
+"""End-to-end test of the installed program under a real X server and a
+Wayland compositor.
 
-    /usr/bin/python3 run_e2e.py --build-dir BUILD [--cmake CMAKE] [--out DIR] [--only RUN,...]
+    /usr/bin/python3 run_e2e.py --build-dir BUILD --version VERSION [--cmake CMAKE] [--out DIR]
+                                [--only RUN,...]
 
 Installs the build into a scratch prefix with `cmake --install`, then, on a
 private session bus, starts Xvfb and openbox and runs the installed binary
 several times with accessibility on: keys are pressed with xdotool as a person
 presses them, and the windows are read over AT-SPI as a screen reader reads
-them. A screenshot of each step, each run's output and, on failure, the
-accessible tree go to DIR (BUILD/e2e by default).
+them. One more run is under a headless weston, where the program is driven
+through AT-SPI alone. VERSION is the version the windows must show (the
+project's own). A screenshot of each step, each run's output and, on failure,
+the accessible tree go to DIR (BUILD/e2e by default).
 
 Needs Debian's python3 with python3-gi and gir1.2-atspi-2.0, and the tools
 scripts/install-deps installs; exits non-zero with a message saying what went
@@ -18,6 +22,7 @@ ended, also on failure."""
 import argparse
 import glob
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -30,6 +35,8 @@ import uuid
 HERE = os.path.dirname(os.path.abspath(__file__))
 SESSION_TAG = 'ZELVAR_E2E_SESSION'
 TOOLS = ('dbus-run-session', 'Xvfb', 'openbox', 'xdotool', 'xprop', 'xwininfo', 'import')
+WAYLAND_RUN = 'wayland'
+WAYLAND_TOOLS = ('weston', 'weston-screenshooter')  # Debian's weston
 INNER_TIMEOUT = 100   # seconds for all runs, inside the private bus
 OUTER_TIMEOUT = 110   # seconds before the private bus and everything on it are ended
 INSTALL_TIMEOUT = 60
@@ -39,8 +46,11 @@ def log(message):
     print(message, flush=True)
 
 
-def missing_prerequisites():
+def missing_prerequisites(args):
     problems = [f'{tool} is not installed' for tool in TOOLS if shutil.which(tool) is None]
+    if not args.only or WAYLAND_RUN in args.only.split(','):
+        problems += [f'{tool} is not installed (the Wayland run needs weston)'
+                     for tool in WAYLAND_TOOLS if shutil.which(tool) is None]
     try:
         import gi
         gi.require_version('Atspi', '2.0')
@@ -112,7 +122,7 @@ def outer(args):
     """Installs, then runs the inner part on a private session bus of its own,
     and ends whatever on that bus outlives it."""
     started = time.monotonic()
-    problems = missing_prerequisites()
+    problems = missing_prerequisites(args)
     if problems:
         log('e2e: FAIL: ' + '; '.join(problems) + ' (scripts/install-deps installs what is needed)')
         return 1
@@ -147,7 +157,8 @@ def outer(args):
         session_log_path = os.path.join(out_dir, 'session.log')
         with open(session_log_path, 'wb') as session_log:
             inner = subprocess.Popen(['dbus-run-session', '--', sys.executable, os.path.abspath(__file__), '--inner',
-                                      '--binary', binary, '--out', out_dir, '--scratch', scratch]
+                                      '--binary', binary, '--out', out_dir, '--scratch', scratch,
+                                      '--version', args.version]
                                      + (['--only', args.only] if args.only else []),
                                      env=env, stdin=subprocess.DEVNULL, stderr=session_log, start_new_session=True)
         status = 1
@@ -173,14 +184,28 @@ def outer(args):
 class Harness:
     """What every run shares: the desktop, the screen reader, the processes."""
 
-    def __init__(self, binary, out_dir, desktop, reader, processes):
+    def __init__(self, binary, version, out_dir, scratch, desktop, reader, processes):
         self.binary = binary
+        self.version = version  # the version the windows must show
         self.out_dir = out_dir
         self.desktop = desktop
         self.reader = reader
         self.processes = processes
         self.log = log
         self.scale_one_size = None  # the converter window's size at scale 1, once measured
+        self._scratch = scratch
+        self._wayland = None
+
+    def desktop_for(self, kind):
+        """The X desktop, or the Wayland one, which is started the first time
+        a run asks for it (a failure to start is that run's failure)."""
+        if kind == 'x11':
+            return self.desktop
+        from desktop import WaylandDesktop
+        if self._wayland is None:
+            self._wayland = WaylandDesktop(self.processes, self._scratch, self.out_dir)
+        self._wayland.start()
+        return self._wayland
 
 
 def inner(args):
@@ -204,11 +229,11 @@ def inner(args):
     try:
         desktop = Desktop(processes, args.scratch, args.out)
         desktop.start()
-        harness = Harness(args.binary, args.out, desktop, ScreenReader(), processes)
-        for name, env, run in runs:
+        harness = Harness(args.binary, args.version, args.out, args.scratch, desktop, ScreenReader(), processes)
+        for name, env, run, kind in runs:
             if expired:
                 break
-            program = Program(harness, name, env)
+            program = Program(harness, name, env, kind)
             started = time.monotonic()
             try:
                 program.start()
@@ -242,6 +267,8 @@ def inner(args):
 
 def keep_evidence(program):
     """A screenshot and the accessible tree as they were when the run stopped."""
+    if not program.started:
+        return
     try:
         program.screenshot('stopped')
     except Exception as error:  # the evidence is a help, never a second failure
@@ -259,6 +286,7 @@ def main():
     parser.add_argument('--build-dir')
     parser.add_argument('--cmake', default='cmake')
     parser.add_argument('--out')
+    parser.add_argument('--version', help='the version the windows must show (the project\'s)')
     parser.add_argument('--only', help='the runs to do, by name, separated by commas (default: all)')
     parser.add_argument('--inner', action='store_true', help=argparse.SUPPRESS)
     parser.add_argument('--binary', help=argparse.SUPPRESS)
@@ -269,6 +297,8 @@ def main():
         return inner(args)
     if not args.build_dir:
         parser.error('--build-dir is required')
+    if not args.version or not re.fullmatch(r'\d+(\.\d+)*', args.version):
+        parser.error(f'--version needs the version as digits and dots, not {args.version!r}')
     args.build_dir = os.path.abspath(args.build_dir)
     return outer(args)
 

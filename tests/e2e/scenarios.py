@@ -2,13 +2,14 @@
 
 import re
 import time
+from typing import Callable, NamedTuple
 
 import person
 from desktop import SCREEN_HEIGHT, SCREEN_WIDTH
 from expected import (ABOUT_TEXT, CONVERTER_CLIENT, CONVERTER_CONTROLS, CONVERTER_FRAMES, EMPTY_RESULT_FIELDS,
                       GERMAN_YARDS, MINUS_TWO_AND_A_HALF_FEET, ONE_KILOMETER, ONE_LEAGUE, OVERFLOWING_ENTRY,
                       SPLASH_CLIENT, SPLASH_PICTURES, SPLASH_PLATFORM_LABEL, SPLASH_VERSION_LABEL_RIGHT_TOP,
-                      TENTH_MILE, TITLE, UNIT_CAPTIONS, UNIT_LIST_PROMPT, UNITS, VERSION, pixels)
+                      TENTH_MILE, TITLE, UNIT_CAPTIONS, UNIT_LIST_PROMPT, UNITS, pixels)
 from program import APPEAR_TIMEOUT
 from views import main_windows
 
@@ -27,8 +28,9 @@ def splash_first(p):
                    f'the splash comes first, before the converter window: {", ".join(map(str, windows))}')
     window = person.splash(p)
     labels = [label.name for label in window.element.find_all(role='label')]
-    p.checks.check(f'Version {VERSION}' in labels, f'the splash shows "Version {VERSION}"; its labels: {labels}')
-    announced = f'{TITLE} {VERSION}'
+    version = f'Version {p.h.version}'
+    p.checks.check(version in labels, f'the splash shows "{version}"; its labels: {labels}')
+    announced = f'{TITLE} {p.h.version}'
     p.checks.check(announced in window.name or announced in window.description,
                    f'the splash window is announced with {announced!r}; '
                    f'its name is {window.name!r}, its description {window.description!r}')
@@ -40,7 +42,7 @@ def splash_layout(p, window):
     p.checks.equal((origin.width, origin.height), pixels(SPLASH_CLIENT), 'size of the splash window')
     pictures = sorted(tuple(image.extents.relative_to(origin)) for image in window.find_all(role='image'))
     p.checks.equal(pictures, sorted(pixels(box) for box in SPLASH_PICTURES), 'places and sizes of the splash pictures')
-    anchored = ((f'Version {VERSION}', SPLASH_VERSION_LABEL_RIGHT_TOP),
+    anchored = ((f'Version {p.h.version}', SPLASH_VERSION_LABEL_RIGHT_TOP),
                 (SPLASH_PLATFORM_LABEL[0], SPLASH_PLATFORM_LABEL[1:]))
     for text, right_top in anchored:
         for label in window.find_all(role='label', name=text):
@@ -56,10 +58,10 @@ def centred(p, what, geometry):
 
 def x_window(p, name=None):
     """The one visible X window of the program (with that title), as (x, y, width, height)."""
-    windows = p.wait(lambda: ((found := p.h.desktop.windows_of(p.pid, name)) and len(found) == 1 and found,
+    windows = p.wait(lambda: ((found := p.desktop.windows_of(p.pid, name)) and len(found) == 1 and found,
                               f'{len(found)} windows'),
                      'one visible X window of the program' + (f' titled {name}' if name else ''))
-    return p.h.desktop.geometry(windows[0])
+    return p.desktop.geometry(windows[0])
 
 
 # The converter window.
@@ -240,11 +242,48 @@ def run_in_german(p):
     person.file_exit(p)
 
 
+def run_under_wayland(p):
+    """Under a headless Wayland compositor, driven through the screen reader
+    alone, as it has no keyboard: the splash, the hand-over by the timer, two
+    conversions, File > Exit. Where windows stand is the compositor's business
+    on Wayland, and with no keyboard no window is ever active: neither is
+    checked here."""
+    window = splash_first(p)
+    splash_layout(p, window)
+    p.screenshot('splash')
+    view = person.converter(p, 'the converter window after the splash timer',
+                            timeout=APPEAR_TIMEOUT + SPLASH_SECONDS + HAND_OVER_SLACK, active=False)
+    after = time.monotonic() - p.started_at
+    p.checks.check(after >= SPLASH_SECONDS,
+                   f'the splash stays {SPLASH_SECONDS:g} s: the converter window came {after:.2f} s after the start')
+    p.screenshot('converter')
+    p.checks.equal([(window.role, window.name) for window in p.windows()], [('frame', TITLE)],
+                   'the windows after the hand-over: the converter window only')
+    p.checks.equal(view.entry_text, '', 'the number entry after the timer')
+    p.checks.equal(view.unit_list_text, UNIT_LIST_PROMPT, 'the unit list at first display')
+    p.checks.equal(view.unit_list_items, list(UNITS), 'the items of the unit list, in order')
+    p.checks.equal(view.fields, {unit: '' for unit in UNITS}, 'the result fields at first display')
+    converter_layout(p, view)
+
+    for row in (ONE_LEAGUE, TENTH_MILE):
+        person.convert_by_screen_reader(p, row)
+    person.file_exit_by_screen_reader(p)
+
+
 GERMAN = {'LANG': 'de_DE.UTF-8', 'LC_ALL': 'de_DE.UTF-8'}
 
+
+class Run(NamedTuple):
+    name: str
+    env: dict         # what the run sets in the program's environment
+    steps: Callable   # steps(program)
+    desktop: str = 'x11'  # or 'wayland'
+
+
 RUNS = (
-    ('key', {}, run_with_key),
-    ('timer', {}, run_with_timer),
-    ('scale2', {'QT_SCALE_FACTOR': '2'}, run_at_scale_two),
-    ('german', GERMAN, run_in_german),
+    Run('key', {}, run_with_key),
+    Run('timer', {}, run_with_timer),
+    Run('scale2', {'QT_SCALE_FACTOR': '2'}, run_at_scale_two),
+    Run('german', GERMAN, run_in_german),
+    Run('wayland', {}, run_under_wayland, desktop='wayland'),
 )

@@ -95,6 +95,27 @@ class Element:
         return _ask(Atspi.Text.get_text, self._obj, 0, _ask(Atspi.Text.get_character_count, self._obj))
 
     @property
+    def actions(self):
+        """The names of what the element can be told to do ('Press', 'ShowMenu', ...)."""
+        if 'Action' not in _ask(self._obj.get_interfaces):
+            return []
+        return [_ask(Atspi.Action.get_action_name, self._obj, index)
+                for index in range(_ask(Atspi.Action.get_n_actions, self._obj))]
+
+    def act(self, action):
+        """Does the named action, as a screen reader user does; False when the
+        element has no such action or the program turned it down."""
+        names = self.actions
+        return action in names and bool(_ask(Atspi.Action.do_action, self._obj, names.index(action)))
+
+    def set_text(self, text):
+        """Replaces the contents of an editable element; False when it has no
+        editable text or the program turned the change down."""
+        if 'EditableText' not in _ask(self._obj.get_interfaces):
+            return False
+        return bool(_ask(Atspi.EditableText.set_text_contents, self._obj, text))
+
+    @property
     def extents(self):
         box = _ask(Atspi.Component.get_extents, self._obj, Atspi.CoordType.SCREEN)
         return Rect(box.x, box.y, box.width, box.height)
