@@ -1,5 +1,6 @@
-# A thin wrapper over CMake: every target installs what is missing, configures
-# and builds in build/ first.
+# A thin wrapper over CMake. Each target first installs what it needs
+# (scripts/install-deps run|deb|test|fuzz), configures build/ and builds what
+# it needs there.
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -7,20 +8,26 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS := read_number format_result convert_entry
 
-.PHONY: all deps configure build run test bench screenshots fuzz test-sanitize clean
+# $(call setup,PURPOSE): the packages for PURPOSE, then build/ configured.
+define setup
+@scripts/install-deps $(1)
+@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
+endef
+
+.PHONY: all build run test bench screenshots deb fuzz test-sanitize clean
 
 all: build
 
-deps:
-	@scripts/install-deps
-
-configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
-
-build: configure
+# Everything: the program, its tests and benchmarks.
+build:
+	$(call setup,test)
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the program; a display is checked for before anything is installed.
+run:
+	@scripts/run-zelvar --display-check
+	$(call setup,run)
+	@cmake --build $(BUILD) -j $(JOBS) --target zelvar
 	@scripts/run-zelvar $(BUILD)
 
 test: build
@@ -31,12 +38,22 @@ bench: build
 
 # The splash and the main window after a sample conversion, rendered
 # offscreen from the real forms into docs/.
-screenshots: build
+screenshots:
+	$(call setup,run)
+	@cmake --build $(BUILD) -j $(JOBS) --target zelvar_screenshots
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/app/zelvar_screenshots docs
+
+# The Debian package of the program, optimised and hardened, in build/
+# (cmake/packaging.cmake).
+deb:
+	$(call setup,deb)
+	@cmake --build $(BUILD) -j $(JOBS) --target zelvar
+	@cd $(BUILD) && cpack -G DEB
 
 # Each engine fuzz target for FUZZ_SECONDS, from the seeds in tests/fuzz/corpus;
 # what the fuzzer finds stays in build-fuzz/corpus.
-fuzz: deps
+fuzz:
+	@scripts/install-deps fuzz
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DZELVAR_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 	@set -e; for t in $(FUZZ_TARGETS); do \
@@ -49,7 +66,8 @@ fuzz: deps
 	done
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
-test-sanitize: deps
+test-sanitize:
+	@scripts/install-deps test
 	@cmake -S . -B build-sanitize -G Ninja -DZELVAR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	@cmake --build build-sanitize -j $(JOBS)
 	@cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \

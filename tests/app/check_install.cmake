@@ -1,6 +1,7 @@
 # Installs the build into PREFIX and checks that every file of the program
 # and of its desktop integration is where desktops look for it.
-# Run by CTest: cmake -DBUILD_DIR= -DPREFIX= -DBINDIR= -DDATADIR= -DEXECUTABLE= -DAPP_ID= -P check_install.cmake
+# Run by CTest: cmake -DBUILD_DIR= -DPREFIX= -DBINDIR= -DDATADIR= -DMANDIR= -DDOCDIR= -DEXECUTABLE= -DAPP_ID=
+#                    -P check_install.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
@@ -11,7 +12,10 @@ endif()
 set(expected
     "${BINDIR}/${EXECUTABLE}"
     "${DATADIR}/applications/${APP_ID}.desktop"
-    "${DATADIR}/metainfo/${APP_ID}.metainfo.xml")
+    "${DATADIR}/metainfo/${APP_ID}.metainfo.xml"
+    "${MANDIR}/man1/${EXECUTABLE}.1.gz"
+    "${DOCDIR}/copyright"
+    "${DOCDIR}/changelog.gz")
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected "${DATADIR}/icons/hicolor/${size}x${size}/apps/${EXECUTABLE}.png")
 endforeach()

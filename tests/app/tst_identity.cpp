@@ -1,7 +1,7 @@
 // The version and identity agree everywhere they are written: the generated
 // header, the project header, the Windows version record (read through the
-// preprocessor, as the resource compiler reads it), the AppStream metadata
-// and the desktop entry.
+// preprocessor, as the resource compiler reads it), the AppStream metadata,
+// the desktop entry, the changelog and the manual page.
 
 #include <QFile>
 #include <QRegularExpression>
@@ -117,6 +117,23 @@ private slots:
         QCOMPARE(binary, QStringLiteral(ZELVAR_EXECUTABLE_NAME));
         QCOMPARE(icon, QStringLiteral(ZELVAR_EXECUTABLE_NAME));
         QVERIFY(screenshots >= 1);
+    }
+
+    // The changelog and the manual page carry the project's version, and the
+    // manual page the date of the newest release the metadata lists.
+    void documents() {
+        const QString changelog = readText(ZELVAR_CHANGELOG);
+        QVERIFY2(changelog.startsWith(QStringLiteral(ZELVAR_EXECUTABLE_NAME " (" ZELVAR_VERSION_TEXT ") ")),
+                 qPrintable(changelog));
+        const auto newest = QRegularExpression(QStringLiteral("<release version=\"([^\"]*)\" date=\"([^\"]*)\""))
+                                .match(readText(ZELVAR_METAINFO_FILE));
+        const auto th = QRegularExpression(QStringLiteral("^\\.TH ZELVAR 1 \"([^\"]*)\" \"Zelvar ([^\"]*)\""),
+                                           QRegularExpression::MultilineOption)
+                            .match(readText(ZELVAR_MANUAL_PAGE));
+        QVERIFY(newest.hasMatch() && th.hasMatch());
+        QCOMPARE(newest.captured(1), QStringLiteral(ZELVAR_VERSION_TEXT));
+        QCOMPARE(th.captured(2), QStringLiteral(ZELVAR_VERSION_TEXT));
+        QCOMPARE(th.captured(1), newest.captured(2));
     }
 
     void desktopEntry() {

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+
+namespace zelvar {
+
+// What the program's exit status tells a shell.
+enum ExitStatus : int {
+    kExitDone = 0,
+    kExitCannotRun = 1,  // no display could be opened, or the results could not be written
+    kExitUsage = 2,      // a mistake in the command line, an unknown unit among them
+    kExitOverflow = 3,   // the conversion overflowed
+};
+
+// Reads the command line before any window or application object exists.
+// --help, --version and --convert are answered in the terminal, and a mistake
+// in the command line is reported in one line; the exit status is returned
+// then. Returns nothing when the windows should start. Qt's own options
+// (-platform, -style, -session and the like) are let through to Qt.
+std::optional<int> runCommandLine(int argc, char** argv);
+
+}  // namespace zelvar
