@@ -26,8 +26,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The faces the windows were drawn for, or their metric-compatible stand-ins,
-# and Qt's Wayland platform, without which a Wayland desktop runs the program
+# The faces the windows fit (fonts-liberation brings Liberation Sans and its
+# Narrow face), and Qt's Wayland platform, without which a Wayland desktop runs the program
 # through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation, fonts-dejavu-core")
 # Files and folders as Debian wants them whatever the builder's umask.
