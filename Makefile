@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A thin wrapper over CMake. Each target first installs what it needs
 # (scripts/install-deps run|deb|test|fuzz), configures build/ and builds what
 # it needs there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the splash window and the converter window, after 1 LEAGUE has
 // been converted, into PNG files: zelvar_screenshots OUTPUT_DIR. Run it on
 // the offscreen platform (make screenshots does).

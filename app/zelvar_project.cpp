@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "zelvar_project.h"
 
 #include "forms/forms.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the engine turns a typed entry into fourteen captions.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up measurements: the least a Qt Widgets program does
 // to put one window with one label on the screen.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures, on a running X server, how long a program takes to map its first
 // window after exec and to draw into it for the first time, and optionally how
 // long after a key press its next window is mapped; then ends the program and

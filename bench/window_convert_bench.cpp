@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CONVERT in the real window, offscreen: from the button's click to all
 // fourteen fields updated, median of many clicks, beside the engine alone
 // measured in the same run. Prints "window_convert_us=... engine_convert_us=...".

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each layer's library shows its own headers, as "<layer>/<file>.h", and no
 # other layer's: a link to the symlinked source folder is all that is on its
 # public include path. A wrong-way include (the engine reaching into the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` in the build folder (`make deb`): a Debian package of what
 # `cmake --install` puts in place (the binary, its manual page, desktop entry,
 # AppStream metadata and icons, the copyright notice and the changelog).

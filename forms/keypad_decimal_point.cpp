@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keypad_decimal_point.h"
 
 #include <QEvent>

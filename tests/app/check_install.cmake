@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into PREFIX and checks that every file of the program
 # and of its desktop integration is where desktops look for it.
 # Run by CTest: cmake -DBUILD_DIR= -DPREFIX= -DBINDIR= -DDATADIR= -DMANDIR= -DDOCDIR= -DEXECUTABLE= -DAPP_ID=

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version and identity agree everywhere they are written: the generated
 // header, the project header, the Windows version record (read through the
 // preprocessor, as the resource compiler reads it), the AppStream metadata,

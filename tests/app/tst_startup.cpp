@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a whole, started as main starts it: the splash first, the
 // hand-over, and each way the program ends, with no window left behind.
 

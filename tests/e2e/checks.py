@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that record what went wrong, and waits that give up on a deadline."""
 
 import time

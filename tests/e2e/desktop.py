@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Private desktops for one test. The X one: Xvfb on a free display,
 openbox, keys pressed as a person presses them, window geometry and
 screenshots. The Wayland one: a headless weston on a socket of its own, with

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the program must show, worked out by hand from its conversion table
 and rendering rules, and where its controls must stand, in twips.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a person does in the program, step by step, each step checked through
 the screen reader: reach a control with Tab, type, pick a unit from the drop-
 down list, convert, close a message box, end the program."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """One run of the installed program: started with accessibility on, on the X
 or the Wayland desktop, watched through the screen reader, driven through the
 desktop, ended and accounted for."""

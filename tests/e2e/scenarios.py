@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The runs of the program, each a fresh process on the same desktop."""
 
 import re

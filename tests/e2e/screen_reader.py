@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads a running program's windows over AT-SPI, as a screen reader does.
 
 Nothing is cached on this side: every property of an element is asked of the

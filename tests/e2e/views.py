@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program's windows as a screen reader presents them: which accessible
 element is which control, and what each shows now."""
 

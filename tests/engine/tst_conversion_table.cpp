@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the conversion table cell by cell against a second, independent
 // transcription of the reference table, laid out the other way round (targets
 // in unit-list order, not in production order), and the units' catalogue.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CONVERT logic as a whole: typed text and unit name in, fourteen
 // captions (or an overflow, or nothing) out.
 #include <QtTest>

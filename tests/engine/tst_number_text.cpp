@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading typed numbers and rendering results with "#,###,###.#####".
 #include <QtTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both windows on desktops other than the one the layouts were drawn for:
 // every text readable under dark and high-contrast schemes, every caption
 // whole at the scale factor this run has (CTest runs it at 1, 1.25, 1.5 and

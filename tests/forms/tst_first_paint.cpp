@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work put off until a window's first paint: it has not run before the window
 // is shown, it runs once, and the first paint already shows what it did.
 

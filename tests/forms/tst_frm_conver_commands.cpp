@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the converter window's commands do: filling the unit list, picking a
 // unit, CONVERT, CLEAR and File > Clear, About, and how result fields size.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The converter window from the keyboard: Enter, Esc, access keys, keys on
 // focused buttons and the keypad's decimal key.
 

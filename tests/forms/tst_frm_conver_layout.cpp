@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The converter window as it first appears: every control of the layout
 // table in its place, with its look, stacking, keyboard order and menus.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The converter window for a user with German number settings (run with
 // LC_ALL=de_DE.UTF-8): results use their separators, the keypad's decimal
 // key still types the '.' numbers are read with, and Copy drops the grouping.

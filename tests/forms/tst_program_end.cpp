@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the program ends: File > Exit and closing the window end the event
 // loop; an exception escaping a handler is reported, then ends it too.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runtime's pure helpers: layout units, the user's number separators and
 // the character codes keys carry.
 

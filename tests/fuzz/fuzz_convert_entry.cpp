@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any typed text with any unit text: NoUnit exactly when the unit text is not
 // one of the fourteen names; a converted grid holds the name in the source's
 // own field and a well-formed value in the thirteen others; an overflow

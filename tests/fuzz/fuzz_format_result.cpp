@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any 64-bit pattern, both precisions, several separator pairs: the text has
 // the result shape, stands within rounding of the value, and never changes.
 #include <cmath>

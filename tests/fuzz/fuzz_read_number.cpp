@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a typed entry: never NaN, always the same answer.
 #include <cmath>
 #include <cstdint>

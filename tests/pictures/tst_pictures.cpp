@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the pictures compiled into zelvar_pictures: each reads through Qt's
 // image readers in its format and at its size, twice that size for its @2x
 // copy, and the few header fields Qt reads past are checked byte by byte.

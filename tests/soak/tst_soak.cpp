@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long random session with the converter window: odd entries, unit picks,
 // text typed into the unit list, CONVERT, CLEAR, File > Clear, About and the
 // overflow box. After every step the window must still be whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window: its layout and texts as loaded, and the hand-over to the
 // converter window by the timer or a key, once; nothing else hands over.
 
