@@ -1,0 +1,61 @@
+#include "number_entry.h"
+
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include "locale_number.h"
+#include "qt_internals.h"
+
+namespace zelvar {
+
+NumberEntry::NumberEntry(const QString& text, QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(kMaxLength);
+    setText(text);
+}
+
+bool NumberEntry::pasteNumber(QClipboard::Mode mode) {
+    if (isReadOnly())
+        return false;
+    const std::optional<QString> number = numberForReader(QGuiApplication::clipboard()->text(mode), QLocale::system());
+    if (!number)
+        return false;
+    insert(*number);
+    return true;
+}
+
+void NumberEntry::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        // Where the keys include Ctrl+Shift+Insert, it pastes the selection.
+        const bool selection =
+            event->key() == Qt::Key_Insert && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+        if (pasteNumber(selection ? QClipboard::Selection : QClipboard::Clipboard)) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void NumberEntry::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && !isReadOnly() && QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();  // a middle click pastes where it was made, over no selection
+        if (pasteNumber(QClipboard::Selection))
+            return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void NumberEntry::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    qt_internals::pasteThrough(*menu, *this, [this] {
+        if (!pasteNumber(QClipboard::Clipboard))
+            paste();
+    });
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+}  // namespace zelvar
