@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <utility>
 
 #include "locale_number.h"
 #include "qt_internals.h"
@@ -16,13 +17,16 @@ NumberEntry::NumberEntry(const QString& text, QWidget* parent) : QLineEdit(paren
     setText(text);
 }
 
-bool NumberEntry::pasteNumber(QClipboard::Mode mode) {
+bool NumberEntry::pasteFrom(QClipboard::Mode mode) {
     if (isReadOnly())
         return false;
-    const std::optional<QString> number = numberForReader(QGuiApplication::clipboard()->text(mode), QLocale::system());
-    if (!number)
+    QString pasted = QGuiApplication::clipboard()->text(mode);
+    const qsizetype room = maxLength() - text().size() + selectedText().size();
+    if (std::optional<QString> number = numberForReader(pasted, QLocale::system()))
+        pasted = std::move(*number);
+    else if (pasted.size() <= room)
         return false;
-    insert(*number);
+    insert(pasted.left(room));
     return true;
 }
 
@@ -31,7 +35,7 @@ void NumberEntry::keyPressEvent(QKeyEvent* event) {
         // Where the keys include Ctrl+Shift+Insert, it pastes the selection.
         const bool selection =
             event->key() == Qt::Key_Insert && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
-        if (pasteNumber(selection ? QClipboard::Selection : QClipboard::Clipboard)) {
+        if (pasteFrom(selection ? QClipboard::Selection : QClipboard::Clipboard)) {
             event->accept();
             return;
         }
@@ -42,7 +46,7 @@ void NumberEntry::keyPressEvent(QKeyEvent* event) {
 void NumberEntry::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::MiddleButton && !isReadOnly() && QGuiApplication::clipboard()->supportsSelection()) {
         deselect();  // a middle click pastes where it was made, over no selection
-        if (pasteNumber(QClipboard::Selection))
+        if (pasteFrom(QClipboard::Selection))
             return;
     }
     QLineEdit::mouseReleaseEvent(event);
@@ -51,7 +55,7 @@ void NumberEntry::mouseReleaseEvent(QMouseEvent* event) {
 void NumberEntry::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     qt_internals::pasteThrough(*menu, *this, [this] {
-        if (!pasteNumber(QClipboard::Clipboard))
+        if (!pasteFrom(QClipboard::Clipboard))
             paste();
     });
     menu->setAttribute(Qt::WA_DeleteOnClose);

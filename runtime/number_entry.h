@@ -8,7 +8,8 @@ namespace zelvar {
 
 // A form's text box for a number. It holds at most kMaxLength characters and
 // refuses the rest of a longer text, as a text box with a maximum length
-// does: however long a paste, the box lays out and announces no more.
+// does: however long a paste, the box lays out, and tells a screen reader
+// about, no more than that.
 //
 // A number pasted in the user's own form (numberForReader with the system
 // locale), by keys (Ctrl+V, Shift+Insert), the context menu's Paste or a
@@ -30,9 +31,12 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    // Inserts the clipboard's text rewritten for the reader when it is a
-    // number in the user's form; false, having done nothing, otherwise.
-    bool pasteNumber(QClipboard::Mode mode);
+    // Pastes the clipboard's (or the selection's) text itself where Qt's own
+    // paste would not do: a number in the user's form goes in rewritten for
+    // the reader, and a text longer than the room left is cut to that room
+    // first (Qt would hand a screen reader all of it). False, having done
+    // nothing, for a text Qt pastes as it should.
+    bool pasteFrom(QClipboard::Mode mode);
 };
 
 }  // namespace zelvar
