@@ -16,8 +16,8 @@ bool isSign(QChar c) {
 // The characters that may group digits in a number written for the locale:
 // its own group separator, and the look-alikes other programs write for it.
 QString groupSeparatorsOf(const QLocale& locale, QChar decimal) {
-    static const QString spaces = QStringLiteral(u" \u00a0\u202f");
-    static const QString apostrophes = QStringLiteral(u"'\u2019");
+    static const QString spaces = QStringLiteral(" \u00a0\u202f");
+    static const QString apostrophes = QStringLiteral("'\u2019");
     const QString group = locale.groupSeparator();
     QString separators = group;
     if (group.size() != 1)

@@ -14,7 +14,7 @@ namespace zelvar {
 // minus sign U+2212), digits either ungrouped or grouped in threes by the
 // locale's group separator, optionally the locale's decimal separator with
 // digits after it (or none; and no digit before it is fine too), and
-// optionally an exponent: E or e, a sign, digits. At least one digit. For a
+// optionally an exponent: E or e, an optional sign, digits. At least one digit. For a
 // locale that groups with a space or an apostrophe, the other spaces
 // (ordinary, no-break, narrow no-break) or the other apostrophe (plain,
 // typographic) group as well: other programs write either.

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <optional>
 #include <utility>
 
 #include "locale_number.h"
@@ -32,7 +33,7 @@ bool NumberEntry::pasteFrom(QClipboard::Mode mode) {
 
 void NumberEntry::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
-        // Where the keys include Ctrl+Shift+Insert, it pastes the selection.
+        // Where Ctrl+Shift+Insert is a paste key (X11), it pastes the selection.
         const bool selection =
             event->key() == Qt::Key_Insert && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
         if (pasteFrom(selection ? QClipboard::Selection : QClipboard::Clipboard)) {

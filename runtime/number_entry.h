@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QLineEdit>
-#include <optional>
 
 namespace zelvar {
 
