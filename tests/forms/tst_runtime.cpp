@@ -86,38 +86,18 @@ private slots:
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("forReader");
         const QLocale us("en_US"), de("de_DE"), fr("fr_FR"), ch("de_CH");
-        QTest::newRow("fr narrow no-break space") << fr << QStringLiteral("1\u202f234,5") << "1234.5";
-        QTest::newRow("fr no-break space") << fr << QStringLiteral("1\u00a0234\u00a0567,25") << "1234567.25";
-        QTest::newRow("fr space, blanks around") << fr << "  -1 234,5 "
-                                                 << "-1234.5";
-        QTest::newRow("fr copied, no fraction") << fr << "123450,"
-                                                << "123450.";
-        QTest::newRow("fr copied, below one") << fr << "-,05"
-                                              << "-.05";
-        QTest::newRow("de grouped") << de << "1.234.567,25"
-                                    << "1234567.25";
+        // Each locale's own separators are read in the paste tests.
+        QTest::newRow("fr look-alike spaces") << fr << QStringLiteral("1\u00a0234 567,25") << "1234567.25";
+        QTest::newRow("ch plain apostrophe") << ch << "1'234.5"
+                                             << "1234.5";
         QTest::newRow("de exponent") << de << "+1,5E-3"
                                      << "+1.5E-3";
         QTest::newRow("de minus sign") << de << QStringLiteral("\u22127,5") << "-7.5";
-        QTest::newRow("ch typographic apostrophe") << ch << QStringLiteral("1\u2019234.5") << "1234.5";
-        QTest::newRow("ch plain apostrophe") << ch << "1'234'567.5"
-                                             << "1234567.5";
-        QTest::newRow("us grouping commas") << us << "1,234.5"
-                                            << "1234.5";
-        QTest::newRow("ch as the reader takes it") << ch << "1234.5" << QString();
-        QTest::newRow("us as the reader takes it") << us << " 1e5 " << QString();
-        QTest::newRow("de point, no group of three") << de << "1.5" << QString();
+        QTest::newRow("ch space") << ch << "1 234.5" << QString();
+        QTest::newRow("de group of one") << de << "1.5" << QString();
         QTest::newRow("de leading zero group") << de << "0.001" << QString();
         QTest::newRow("us groups of two") << us << "12,34,567.5" << QString();
-        QTest::newRow("us group of four") << us << "1,2345" << QString();
-        QTest::newRow("us trailing group separator") << us << "1," << QString();
-        QTest::newRow("fr point") << fr << "1234.5" << QString();
-        QTest::newRow("fr two decimal separators") << fr << "1,2,3" << QString();
-        QTest::newRow("fr decimal separator alone") << fr << "," << QString();
         QTest::newRow("fr exponent without digits") << fr << "1,5E" << QString();
-        QTest::newRow("fr with a unit") << fr << "1 234,5 m" << QString();
-        QTest::newRow("ch space") << ch << "1 234.5" << QString();
-        QTest::newRow("hexadecimal") << de << "&H1,5" << QString();
     }
 
     void numberForReader() {
