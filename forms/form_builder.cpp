@@ -7,12 +7,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 #include "runtime/controls.h"
 #include "runtime/display.h"
 #include "runtime/form_input.h"
+#include "runtime/number_entry.h"
 
 namespace zelvar {
 namespace {
@@ -39,11 +39,7 @@ QWidget* createControl(QWidget& client, const ControlRow& row) {
         combo->setText(qtText(row.text));
         return combo;
     }
-    case ControlKind::TextBox: {
-        auto* edit = new QLineEdit(qtText(row.text), &client);
-        edit->setMaxLength(std::numeric_limits<int>::max());
-        return edit;
-    }
+    case ControlKind::TextBox: return new NumberEntry(qtText(row.text), &client);
     case ControlKind::CommandButton: return new QPushButton(qtText(row.text), &client);
     case ControlKind::Shape: {
         auto* shape = new QFrame(&client);

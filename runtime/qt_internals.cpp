@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace zelvar::qt_internals {
@@ -15,6 +16,18 @@ QLabel* messageBoxTextLabel(QMessageBox& box) {
 bool stopPickingOnEditingFinished(QComboBox& combo) {
     QLineEdit* edit = combo.lineEdit();
     return edit && QObject::disconnect(edit, &QLineEdit::editingFinished, &combo, nullptr);
+}
+
+bool pasteThrough(QMenu& menu, QLineEdit& box, const std::function<void()>& paste) {
+    for (QAction* item : menu.actions()) {
+        // Qt 6.4 connects the item by name; later versions by member pointer.
+        if (QObject::disconnect(item, SIGNAL(triggered()), &box, SLOT(paste())) ||
+            QObject::disconnect(item, &QAction::triggered, &box, &QLineEdit::paste)) {
+            QObject::connect(item, &QAction::triggered, &box, paste);
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace zelvar::qt_internals

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QMenu;
 class QMessageBox;
 
 // The only places where the program relies on how Qt builds its own widgets
-// rather than on its public interface. No public call does either job; each
+// rather than on its public interface. No public call does any of their jobs; each
 // returns what a test checks, so a Qt that changes them fails a test at once
 // instead of quietly changing the windows.
 namespace zelvar::qt_internals {
@@ -19,5 +23,10 @@ QLabel* messageBoxTextLabel(QMessageBox& box);
 // leaving), Qt looks the typed text up in the list and reports a match as a
 // pick. Cuts that private connection; false if there was none to cut.
 bool stopPickingOnEditingFinished(QComboBox& combo);
+
+// A text box's standard context menu (QLineEdit::createStandardContextMenu)
+// pastes through QLineEdit::paste, which a derived box cannot replace. Makes
+// the menu's Paste call paste instead; false if no item of the menu pasted.
+bool pasteThrough(QMenu& menu, QLineEdit& box, const std::function<void()>& paste);
 
 }  // namespace zelvar::qt_internals

@@ -5,11 +5,15 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QtTest>
+#include <memory>
 
 #include "runtime/display.h"
 #include "runtime/form_input.h"
+#include "runtime/locale_number.h"
 #include "runtime/qt_internals.h"
 
 using namespace zelvar;
@@ -76,8 +80,36 @@ private slots:
         QCOMPARE(withoutThousandsSeparators(QString::fromUtf8("12\u202F345,5"), separators), QStringLiteral("12345,5"));
     }
 
-    // The two pieces of Qt's own widgets the program relies on: a Qt that
-    // changes either fails here instead of quietly changing the windows.
+    // A pasted number in a locale's form, as the reader takes it; a null
+    // text where the paste goes in as it is.
+    void numberForReader_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("forReader");
+        const QLocale us("en_US"), de("de_DE"), fr("fr_FR"), ch("de_CH");
+        // Each locale's own separators are read in the paste tests.
+        QTest::newRow("fr look-alike spaces") << fr << QStringLiteral("1\u00a0234 567,25") << "1234567.25";
+        QTest::newRow("ch plain apostrophe") << ch << "1'234.5"
+                                             << "1234.5";
+        QTest::newRow("de exponent") << de << "+1,5E-3"
+                                     << "+1.5E-3";
+        QTest::newRow("de minus sign") << de << QStringLiteral("\u22127,5") << "-7.5";
+        QTest::newRow("ch space") << ch << "1 234.5" << QString();
+        QTest::newRow("de group of one") << de << "1.5" << QString();
+        QTest::newRow("de leading zero group") << de << "0.001" << QString();
+        QTest::newRow("us groups of two") << us << "12,34,567.5" << QString();
+        QTest::newRow("fr exponent without digits") << fr << "1,5E" << QString();
+    }
+
+    void numberForReader() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, pasted);
+        QFETCH(QString, forReader);
+        QCOMPARE(zelvar::numberForReader(pasted, locale).value_or(QString()), forReader);
+    }
+
+    // The pieces of Qt's own widgets the program relies on: a Qt that
+    // changes one fails here instead of quietly changing the windows.
     void qtInternalsAreStillThere() {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("title"), QStringLiteral("the text"));
         const QLabel* label = qt_internals::messageBoxTextLabel(box);
@@ -86,6 +118,9 @@ private slots:
         QComboBox combo;
         combo.setEditable(true);
         QVERIFY2(qt_internals::stopPickingOnEditingFinished(combo), "QComboBox no longer picks on editingFinished");
+        QLineEdit edit;
+        std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        QVERIFY2(qt_internals::pasteThrough(*menu, edit, [] {}), "QLineEdit's menu no longer pastes through paste()");
     }
 
     void keyAsciiOf_data() {

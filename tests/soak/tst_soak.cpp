@@ -14,6 +14,7 @@
 #include "engine/convert.h"
 #include "frm_conver_fixture.h"
 #include "runtime/display.h"
+#include "runtime/number_entry.h"
 #include "tests/support/result_shape.h"
 
 using namespace zelvar;
@@ -171,16 +172,17 @@ private slots:
         }
     }
 
-    // A megabyte typed into the entry is read like any other text.
-    void megabyteEntry_data() {
+    // The longest text the entry holds is read like any other text.
+    void longestEntry_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("miles");
-        QTest::newRow("one, then a million zeros after the point") << "1." + QString(1 << 20, '0') << "3.";
-        QTest::newRow("a million blanks, then seven") << QString(1 << 20, ' ') + "7"
-                                                      << "21.";
-        QTest::newRow("two, then a million letters") << "2" + QString(1 << 20, 'x') << "6.";
+        const int longest = NumberEntry::kMaxLength;
+        QTest::newRow("one, then zeros after the point") << "1." + QString(longest - 2, '0') << "3.";
+        QTest::newRow("blanks, then seven") << QString(longest - 1, ' ') + "7"
+                                            << "21.";
+        QTest::newRow("two, then letters") << "2" + QString(longest - 1, 'x') << "6.";
     }
-    void megabyteEntry() {
+    void longestEntry() {
         QFETCH(QString, typed);
         QFETCH(QString, miles);
         entry().setText(typed);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace zelvar {
+
+// A number as a locale writes it, rewritten for the number reader, which
+// takes no group separators and only '.' as the decimal point.
+//
+// The text, trimmed, must be all number: an optional sign ('+', '-' or the
+// minus sign U+2212), digits either ungrouped or grouped in threes by the
+// locale's group separator, optionally the locale's decimal separator with
+// digits after it (or none; and no digit before it is fine too), and
+// optionally an exponent: E or e, an optional sign, digits. At least one digit. For a
+// locale that groups with a space or an apostrophe, the other spaces
+// (ordinary, no-break, narrow no-break) or the other apostrophe (plain,
+// typographic) group as well: other programs write either.
+//
+// Returns the same digits with the group separators taken out, '.' for the
+// decimal separator and '-' for U+2212; nothing when the text is not such a
+// number or is already written as the reader takes it.
+std::optional<QString> numberForReader(QStringView text, const QLocale& locale);
+
+}  // namespace zelvar
