@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A paste into the converter window's entry by Ctrl+V, from the key press to
 // the window being idle again (its event queue empty for a while): a plain
 // 20-character paste and a 10 MB one, median of several each. Runs on the

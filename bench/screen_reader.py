@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs a program with Qt's accessibility bridge on while a stand-in screen
 reader listens on the accessibility bus: it takes every text, caret and focus
 event and, as a screen reader does on a caret move, reads the line the caret

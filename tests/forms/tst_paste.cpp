@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pasting into the entry under the number settings CTest gives (LC_ALL): a
 // copied result reads back; other text, and what is beyond the limit, not.
 
