@@ -53,3 +53,12 @@ def wait_until(probe, timeout, what, interval=0.05, while_waiting=None):
             seen = f'; last seen: {observed}' if observed is not None else ''
             raise StepFailed(f'{what}: not seen within {timeout:g} s{seen}')
         time.sleep(interval)
+
+
+def log_tail(path, lines, empty, missing):
+    """The last lines of a log file, for a failure message."""
+    try:
+        with open(path, errors='replace') as log:
+            return ''.join(log.readlines()[-lines:]).strip() or empty
+    except OSError:
+        return missing

@@ -18,7 +18,7 @@ import subprocess
 import tempfile
 import time
 
-from checks import StepFailed
+from checks import StepFailed, log_tail
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SCREEN_WIDTH, SCREEN_HEIGHT = 1280, 1024
@@ -243,11 +243,7 @@ class WaylandDesktop:
         return ':'.join(filter(None, (options, f'suppressions={combined}', 'fast_unwind_on_malloc=0')))
 
     def _log_tail(self, lines=10):
-        try:
-            with open(self._log_path, errors='replace') as log:
-                return ''.join(log.readlines()[-lines:]).rstrip() or '(weston.log is empty)'
-        except OSError:
-            return '(no weston.log)'
+        return log_tail(self._log_path, lines, '(weston.log is empty)', '(no weston.log)')
 
     def keys(self, *names):
         raise StepFailed(f'no keys on the Wayland desktop (asked for {" ".join(names)}): act through the screen reader')

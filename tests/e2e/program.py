@@ -8,7 +8,7 @@ import subprocess
 import time
 import uuid
 
-from checks import Checks, StepFailed, wait_until
+from checks import Checks, StepFailed, log_tail, wait_until
 from screen_reader import Vanished
 from views import Converter
 
@@ -62,11 +62,7 @@ class Program:
         return self._process.pid
 
     def output(self, lines=15):
-        try:
-            with open(self._log_path, errors='replace') as log:
-                return ''.join(log.readlines()[-lines:]).strip() or '(nothing)'
-        except OSError:
-            return '(no output file)'
+        return log_tail(self._log_path, lines, '(nothing)', '(no output file)')
 
     def still_running(self):
         """Raises when the program has ended while it should not have."""
