@@ -43,6 +43,9 @@ class Program:
             env.pop(key, None)
         env.update(self.desktop.platform_env)
         env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', LANG='C.UTF-8', LC_ALL='C.UTF-8')
+        # A run's environment may be made for it (a configuration folder of its own).
+        if callable(self._env):
+            self._env = self._env(self.h, self.name)
         env.update(self._env)
         key, value = self._tag.split('=', 1)
         env[key] = value
@@ -145,3 +148,4 @@ class Program:
         self._shots += 1
         path = os.path.join(self.h.out_dir, f'{self.name}-{self._shots:02d}-{step}.png')
         self.desktop.screenshot(path)
+        return path

@@ -12,6 +12,7 @@ from expected import (ABOUT_TEXT, CONVERTER_CLIENT, CONVERTER_CONTROLS, CONVERTE
                       SPLASH_CLIENT, SPLASH_PICTURES, SPLASH_PLATFORM_LABEL, SPLASH_VERSION_LABEL_RIGHT_TOP,
                       TENTH_MILE, TITLE, UNIT_CAPTIONS, UNIT_LIST_PROMPT, UNITS, pixels)
 from program import APPEAR_TIMEOUT
+from schemes import DARKER, HIGH_CONTRAST, qt6ct_environment, text_contrast
 from views import main_windows
 
 SPLASH_SECONDS = 4.0
@@ -271,12 +272,38 @@ def run_under_wayland(p):
     person.file_exit_by_screen_reader(p)
 
 
+def run_in_colour_scheme(p):
+    """A dark or high-contrast scheme: the red web address on the splash and
+    the number typed into the entry, both colours fixed beside a system one,
+    read at least as well as 4.5:1 or as under the default scheme (the red
+    address on light grey: 3.5:1)."""
+    window = splash_first(p)
+    address = window.find_all(role='label', name='https://zelvar.example/')
+    p.checks.equal(len(address), 1, 'the web address on the splash')
+    shot = p.screenshot('splash')
+    ground, strongest = text_contrast(shot, address[0].extents)
+    p.checks.check(strongest >= 3.4, f'the web address reads at {strongest:.2f}:1 on {ground}')
+    person.splash(p, active=True)
+    p.keys('x')
+    person.converter(p, 'the converter window after a key on the splash')
+    view = person.type_number(p, '1234.5')
+    person.press_tab_until(p, 'CONVERT')  # no text cursor in the boxes measured
+    shot = p.screenshot('converter')
+    # Inside their frames; of the unit list, its text and not its arrow.
+    for what, box, share in (('the typed number', view.entry.extents, 1.0),
+                             ('the unit list\'s prompt', view.unit_list.extents, 0.7)):
+        ground, strongest = text_contrast(shot, box, inset=3, share=share)
+        p.checks.equal(ground, (192, 192, 192), f'the ground of {what}, fixed light grey')
+        p.checks.check(strongest >= 4.5, f'{what} reads at {strongest:.2f}:1 on its light grey')
+    person.file_exit(p)
+
+
 GERMAN = {'LANG': 'de_DE.UTF-8', 'LC_ALL': 'de_DE.UTF-8'}
 
 
 class Run(NamedTuple):
     name: str
-    env: dict         # what the run sets in the program's environment
+    env: dict         # what the run sets in the program's environment, or a function making it
     steps: Callable   # steps(program)
     desktop: str = 'x11'  # or 'wayland'
 
@@ -286,5 +313,7 @@ RUNS = (
     Run('timer', {}, run_with_timer),
     Run('scale2', {'QT_SCALE_FACTOR': '2'}, run_at_scale_two),
     Run('german', GERMAN, run_in_german),
+    Run('dark', qt6ct_environment(DARKER), run_in_colour_scheme),
+    Run('contrast', qt6ct_environment(HIGH_CONTRAST), run_in_colour_scheme),
     Run('wayland', {}, run_under_wayland, desktop='wayland'),
 )
