@@ -15,12 +15,67 @@
 namespace zelvar {
 namespace {
 
-// Qt's own options, which the application object takes from the same command
-// line; accepted here so that they reach it, and left out of --help.
-const char* const kQtOptionsWithValue[] = {"platform",        "platformpluginpath", "platformtheme", "plugin",
-                                           "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
-                                           "style",           "stylesheet",         "display",       "geometry"};
-const char* const kQtFlags[] = {"reverse", "widgetcount"};
+// Qt's own options, which the application object takes out of the command
+// line itself: those Qt documents, and those of its X11 platform. Qt knows
+// them by their exact name after one dash or two; a value follows as the
+// next argument. Only the style options and the QML debugger's also take
+// "name=value".
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+// clang-format off
+constexpr QtOption kQtOptions[] = {
+    {"platform", true},  {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true},  {"qwindowtitle", true},  {"session", true},
+    {"style", true},     {"stylesheet", true},         {"reverse", false},      {"widgetcount", false},
+    // X11
+    {"display", true},   {"geometry", true},  {"title", true},  {"icon", true},  {"name", true},
+    {"visual", true},    {"nograb", false},   {"dograb", false},
+};
+// clang-format on
+constexpr const char* kQtOptionsWithEquals[] = {"style=", "stylesheet=", "qmljsdebugger="};
+
+const QtOption* qtOption(const QString& argument) {
+    QString name = argument;
+    if (name.startsWith(QLatin1String("--")))
+        name.remove(0, 1);
+    if (!name.startsWith(QLatin1Char('-')))
+        return nullptr;
+    name.remove(0, 1);
+    for (const QtOption& option : kQtOptions) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    static constexpr QtOption withEquals{"", false};
+    for (const char* prefix : kQtOptionsWithEquals) {
+        if (name.startsWith(QLatin1String(prefix)))
+            return &withEquals;
+    }
+    return nullptr;
+}
+
+// The command line without Qt's own options, which are left to Qt, or the
+// Qt option that lacks its value.
+struct OurArguments {
+    QStringList arguments;
+    QString lacksValue;
+};
+
+OurArguments withoutQtOptions(int argc, char** argv) {
+    OurArguments ours;
+    for (int i = 0; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        const QtOption* option = i > 0 ? qtOption(argument) : nullptr;
+        if (!option) {
+            ours.arguments << argument;
+        } else if (option->takesValue && ++i == argc) {
+            ours.lacksValue = argument;
+            break;
+        }
+    }
+    return ours;
+}
 
 std::string programName() {
     return zelvarProject().executableName.toStdString();
@@ -61,13 +116,15 @@ std::string helpText() {
            "  -h, --help             print this help and exit\n"
            "  -v, --version          print the name and version and exit\n"
            "\n"
+           "The window also takes Qt's own options, such as -platform NAME or -style NAME.\n"
+           "\n"
            "UNIT is one of, in capitals:\n"
            "  " + unitNames(" ", units.first(7)) + "\n"
            "  " + unitNames(" ", units.last(7)) + "\n"
            "\n"
-           "Exit status: 0 done; 1 no display could be opened, or the results could not be\n"
-           "written; 2 a mistake in the command line or an unknown unit; 3 the result\n"
-           "overflowed.\n";
+           "Exit status: 0 done; 1 the window could not start (no display, or Qt's\n"
+           "platform could not be loaded), or the results could not be written; 2 a\n"
+           "mistake in the command line or an unknown unit; 3 the result overflowed.\n";
     // clang-format on
 }
 
@@ -121,21 +178,18 @@ int convertInTerminal(const QString& typed, const QString& unit) {
 }  // namespace
 
 std::optional<int> runCommandLine(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const OurArguments ours = withoutQtOptions(argc, argv);
+    if (!ours.lacksValue.isEmpty())
+        return usageError(QStringLiteral("'%1' needs a value").arg(ours.lacksValue));
+    const QStringList& arguments = ours.arguments;
 
     QCommandLineParser parser;
-    // -platform and the other options of Qt are words after a single dash.
+    // A word after a single dash is one option, as with Qt's own (-platform).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption convert(QStringLiteral("convert"), QString(), QStringLiteral("NUMBER"));
     parser.addOptions({help, version, convert});
-    for (const char* name : kQtOptionsWithValue)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
-    for (const char* name : kQtFlags)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();

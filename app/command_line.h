@@ -8,7 +8,7 @@ namespace zelvar {
 // What the program's exit status tells a shell.
 enum ExitStatus : int {
     kExitDone = 0,
-    kExitCannotRun = 1,  // no display could be opened, or the results could not be written
+    kExitCannotRun = 1,  // the window could not start, or the results could not be written
     kExitUsage = 2,      // a mistake in the command line, an unknown unit among them
     kExitOverflow = 3,   // the conversion overflowed
 };
@@ -17,7 +17,9 @@ enum ExitStatus : int {
 // --help, --version and --convert are answered in the terminal, and a mistake
 // in the command line is reported in one line; the exit status is returned
 // then. Returns nothing when the windows should start. Qt's own options
-// (-platform, -style, -session and the like) are let through to Qt.
+// (-platform, -style, -session and the like) are left to the application
+// object, which takes them as Qt takes them: by their exact name, the value
+// in the next argument.
 std::optional<int> runCommandLine(int argc, char** argv);
 
 }  // namespace zelvar

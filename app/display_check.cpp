@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "runtime/qt_internals.h"
 #include "zelvar_project.h"
 
 namespace zelvar {
@@ -28,43 +29,67 @@ std::vector<HeldMessage>& heldMessages() {
     return held;
 }
 
-QtMessageHandler shownBy = nullptr;  // the handler that shows messages once the display is open
-std::string failureLine;             // what the user is told when it cannot be opened
+QtMessageHandler shownBy = nullptr;  // the handler that shows messages once the platform is up
+std::string failureLine;             // what the user is told when the display cannot be opened
 
 const char* orNull(const QByteArray& bytes) {
     return bytes.isNull() ? nullptr : bytes.constData();
 }
 
-// Runs inside the application object's constructor once the platform is up.
-void showHeldMessages() {
-    qInstallMessageHandler(shownBy);
+// Hands the held messages to the handler that shows them. Straight to it,
+// not through Qt's qt_message_output, which would count each warning a
+// second time towards QT_FATAL_WARNINGS and abort on a replayed fatal.
+void showHeld() {
     for (const HeldMessage& m : heldMessages()) {
         const QMessageLogContext context(orNull(m.file), m.line, orNull(m.function), orNull(m.category));
-        qt_message_output(m.type, context, m.text);
+        shownBy(m.type, context, m.text);
     }
     heldMessages().clear();
 }
 
-// While the platform starts: Qt's complaints about a display it cannot open
-// end in a fatal message and an abort; the user gets one line and status 1.
-void holdWhileStarting(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
-        std::fputs(failureLine.c_str(), stderr);
-        _exit(kExitCannotRun);
-    }
-    heldMessages().push_back(HeldMessage{type, QByteArray(context.file), QByteArray(context.function),
-                                         QByteArray(context.category), context.line, text});
-    if (type == QtFatalMsg)  // not about the display: shown as Qt would, and Qt aborts
-        showHeldMessages();
+// Runs inside the application object's constructor once the platform is up.
+void platformStarted() {
+    qInstallMessageHandler(shownBy);
+    showHeld();
 }
 
-// The value of a Qt option such as -platform in the command line, or null.
+bool displayCouldNotBeOpened() {
+    for (const HeldMessage& m : heldMessages()) {
+        if (qt_internals::reportsPlatformFoundButNotStarted(m.text))
+            return true;
+    }
+    return false;
+}
+
+// While the platform starts. A fatal message now means no platform could be
+// started, and Qt would abort after it. When a platform plugin was there but
+// could not start, its display could not be opened: the user gets one line.
+// Otherwise (no such plugin, say) Qt's own lines tell the cause.
+void holdWhileStarting(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    heldMessages().push_back(HeldMessage{type, QByteArray(context.file), QByteArray(context.function),
+                                         QByteArray(context.category), context.line, text});
+    if (type != QtFatalMsg)
+        return;
+    if (displayCouldNotBeOpened())
+        std::fputs(failureLine.c_str(), stderr);
+    else
+        showHeld();
+    _exit(kExitCannotRun);
+}
+
+// The value of a Qt option such as -platform in the command line, or null;
+// Qt takes "-name value" and "--name value".
 const char* optionValue(int argc, char** argv, const std::string& name) {
     for (int i = 1; i + 1 < argc; ++i) {
         if (argv[i] == "-" + name || argv[i] == "--" + name)
             return argv[i + 1];
     }
     return nullptr;
+}
+
+bool isSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value;
 }
 
 }  // namespace
@@ -89,10 +114,12 @@ std::optional<int> prepareDisplay(int argc, char** argv) {
                    stderr);
         return kExitCannotRun;
     }
+    if (isSet("QT_FATAL_WARNINGS") || isSet("QT_FATAL_CRITICALS"))
+        return std::nullopt;
 
     failureLine = program + ": cannot open the display (" + named + ")" + advice;
     shownBy = qInstallMessageHandler(holdWhileStarting);
-    qAddPreRoutine(showHeldMessages);
+    qAddPreRoutine(platformStarted);
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QString>
 
 namespace zelvar::qt_internals {
 
@@ -28,6 +29,11 @@ bool pasteThrough(QMenu& menu, QLineEdit& box, const std::function<void()>& past
         }
     }
     return false;
+}
+
+bool reportsPlatformFoundButNotStarted(const QString& message) {
+    return message.contains(QLatin1String("platform plugin")) &&
+           message.contains(QLatin1String("even though it was found"));
 }
 
 }  // namespace zelvar::qt_internals

@@ -4,15 +4,17 @@
 #include <functional>
 
 class QComboBox;
+class QString;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QMessageBox;
 
-// The only places where the program relies on how Qt builds its own widgets
-// rather than on its public interface. No public call does any of their jobs; each
-// returns what a test checks, so a Qt that changes them fails a test at once
-// instead of quietly changing the windows.
+// The only places where the program relies on how Qt builds its own widgets,
+// or on the wording of its messages, rather than on its public interface. No
+// public call does any of their jobs; each returns what a test checks, so a
+// Qt that changes them fails a test at once instead of quietly changing what
+// the user sees.
 namespace zelvar::qt_internals {
 
 // The label that shows a message box's text (Qt names it
@@ -28,5 +30,12 @@ bool stopPickingOnEditingFinished(QComboBox& combo);
 // pastes through QLineEdit::paste, which a derived box cannot replace. Makes
 // the menu's Paste call paste instead; false if no item of the menu pasted.
 bool pasteThrough(QMenu& menu, QLineEdit& box, const std::function<void()>& paste);
+
+// Whether a message is Qt's report that a platform plugin was there but
+// could not start, which for the desktop platforms means that their display
+// could not be opened (Qt says the plugin could not be loaded "even though it
+// was found"). The command-line test's rows for an absent X and Wayland
+// display fail if Qt words it otherwise.
+bool reportsPlatformFoundButNotStarted(const QString& message);
 
 }  // namespace zelvar::qt_internals

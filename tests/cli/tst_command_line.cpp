@@ -77,6 +77,8 @@ private slots:
         QCOMPARE(version.out, QStringLiteral("zelvar " ZELVAR_VERSION_TEXT "\n"));
         QCOMPARE(version.err, QString());
         QCOMPARE(run({QStringLiteral("-v")}).out, version.out);
+        // Qt's options, its X11 ones too, are left to Qt, not refused.
+        QCOMPARE(run({"-title", "T", "-icon", "i.png", "--platform", "xcb", "-reverse", "--version"}).out, version.out);
 
         const Run help = run({QStringLiteral("--help")});
         QCOMPARE(help.status, 0);
@@ -100,6 +102,9 @@ private slots:
         QTest::newRow("an argument too many") << QStringList{"--convert", "1", "FEET", "INCHES"} << "'INCHES'";
         QTest::newRow("unknown option after --convert")
             << QStringList{"--convert", "1", "FEET", "--bogus"} << "'--bogus'";
+        // Qt takes no "name=value" for the platform, so neither do we.
+        QTest::newRow("platform with '='") << QStringList{"--platform=offscreen"} << "'--platform=offscreen'";
+        QTest::newRow("Qt option without its value") << QStringList{"-style"} << "'-style'";
     }
 
     void mistakes() {
@@ -114,22 +119,46 @@ private slots:
     }
 
     // However the display is missing, one line and status 1, never an abort.
+    // When the platform itself is missing, Qt's own lines say so instead.
     void noDisplay_data() {
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("environment");
-        QTest::newRow("none named") << QStringList{};
-        QTest::newRow("X display with no server") << QStringList{"DISPLAY=" + absentDisplay()};
+        QTest::addColumn<QString>("named");  // empty: our one line
+        QTest::newRow("none named") << QStringList{} << QStringList{} << QString();
+        QTest::newRow("Qt's options name none") << QStringList{"-title", "T"} << QStringList{} << QString();
+        QTest::newRow("X display with no server")
+            << QStringList{} << QStringList{"DISPLAY=" + absentDisplay()} << QString();
         QTest::newRow("Wayland display with no compositor")
-            << QStringList{"WAYLAND_DISPLAY=zelvar-absent", "XDG_RUNTIME_DIR=" + QDir::tempPath()};
-        QTest::newRow("unknown platform") << QStringList{"QT_QPA_PLATFORM=zelvar-absent"};
+            << QStringList{} << QStringList{"WAYLAND_DISPLAY=zelvar-absent", "XDG_RUNTIME_DIR=" + QDir::tempPath()}
+            << QString();
+        QTest::newRow("unknown platform")
+            << QStringList{} << QStringList{"QT_QPA_PLATFORM=zelvar-absent"} << "\"zelvar-absent\"";
+        QTest::newRow("unknown -platform, display there")
+            << QStringList{"-platform", "nosuch"} << QStringList{"DISPLAY=" + absentDisplay()} << "\"nosuch\"";
     }
 
     void noDisplay() {
+        QFETCH(QStringList, arguments);
         QFETCH(QStringList, environment);
-        const Run r = run({}, environment);
+        QFETCH(QString, named);
+        const Run r = run(arguments, environment);
         QVERIFY(!r.crashed);
         QCOMPARE(r.status, 1);
         QCOMPARE(r.out, QString());
-        QVERIFY2(r.err.startsWith(QLatin1String("zelvar: ")) && r.err.count(QLatin1Char('\n')) == 1, qPrintable(r.err));
+        if (named.isEmpty())
+            QVERIFY2(r.err.startsWith(QLatin1String("zelvar: ")) && r.err.count(QLatin1Char('\n')) == 1,
+                     qPrintable(r.err));
+        else
+            QVERIFY2(!r.err.contains(QLatin1String("zelvar: ")) && r.err.contains(named), qPrintable(r.err));
+    }
+
+    // Asked for Qt's own handling of its messages, the user gets it: the
+    // warning shown once, then Qt's abort.
+    void qtFatalWarnings() {
+        const QString display = absentDisplay();
+        const Run r = run({}, {"DISPLAY=" + display, "QT_FATAL_WARNINGS=1"});
+        QVERIFY(r.crashed);
+        QCOMPARE(r.err.count(display), 1);
     }
 
     void convert_data() {
