@@ -7,9 +7,8 @@
 #include <span>
 #include <string>
 
-#include "engine/convert.h"
-#include "runtime/display.h"
-#include "runtime/messages.h"
+#include "engine/units.h"
+#include "terminal_conversion.h"
 #include "zelvar_project.h"
 
 namespace zelvar {
@@ -105,26 +104,42 @@ std::string helpText() {
     const std::span<const UnitInfo> units = kUnits;
     // clang-format off
     return "Usage: " + name + " [OPTION]\n"
-           "       " + name + " --convert NUMBER UNIT\n"
+           "       " + name + " --convert NUMBER UNIT [--to UNIT[,UNIT...]] [--plain]\n"
            "\n"
            "Convert a length between fourteen units: in a window, or with --convert in a\n"
            "terminal.\n"
            "\n"
-           "  --convert NUMBER UNIT  convert NUMBER from UNIT into every unit and print one\n"
-           "                         line each: the unit's name, a tab, the result as the\n"
-           "                         window shows it, with your own number separators\n"
+           "  --convert NUMBER UNIT  convert NUMBER from UNIT and print fourteen lines: each\n"
+           "                         unit's name, a tab, and the figure the window shows\n"
+           "  --convert - UNIT       read a number from each line of standard input and\n"
+           "                         print a line of tab-separated figures for each\n"
+           "  --to UNIT[,UNIT...]    print only these units' figures, in this order\n"
+           "  --plain                figures any program reads: no grouping, '.' for the\n"
+           "                         decimal point, 0.5 rather than .5, 12 rather than 12.\n"
            "  -h, --help             print this help and exit\n"
            "  -v, --version          print the name and version and exit\n"
            "\n"
-           "The window also takes Qt's own options, such as -platform NAME or -style NAME.\n"
-           "\n"
-           "UNIT is one of, in capitals:\n"
+           "NUMBER is written as your locale writes numbers (1.234,5 in German, say) or\n"
+           "as the window takes it (1234.5, 1.5E3, &H1F), and must be nothing but a\n"
+           "number. UNIT is any case of a unit's name, singular or plural, with either\n"
+           "spelling (meter, metre), or its symbol: lea mi fur rd yd ft in, km hm dam m\n"
+           "dm cm mm. The window lists the units as:\n"
            "  " + unitNames(" ", units.first(7)) + "\n"
            "  " + unitNames(" ", units.last(7)) + "\n"
            "\n"
+           "Examples:\n"
+           "  " + name + " --convert 5 ft --to m          prints 1.524\n"
+           "  " + name + " --convert - feet --to m,cm --plain < lengths.txt > metric.tsv\n"
+           "\n"
+           "From standard input, an empty line gives an empty line; so does a line that is\n"
+           "no number or that overflows, and a message on standard error names its line.\n"
+           "\n"
+           "The window also takes Qt's own options, such as -platform NAME or -style NAME.\n"
+           "\n"
            "Exit status: 0 done; 1 the window could not start (no display, or Qt's\n"
            "platform could not be loaded), or the results could not be written; 2 a\n"
-           "mistake in the command line or an unknown unit; 3 the result overflowed.\n";
+           "mistake in the command line, an unknown unit, or a number (or line) that is no\n"
+           "number; 3 a result overflowed.\n";
     // clang-format on
 }
 
@@ -151,30 +166,6 @@ QString asClause(QString sentence) {
     return sentence;
 }
 
-// As CONVERT in the window: the same engine call with the same kind of
-// inputs, and the fourteen fields in the window's order of units.
-int convertInTerminal(const QString& typed, const QString& unit) {
-    const ConvertResult result = convertEntry(typed.toStdString(), unit.toStdString(), userNumberSeparators());
-    switch (result.status) {
-    case ConvertStatus::NoUnit:
-        write(stderr, programName() + ": unknown unit '" + unit.toStdString() + "'; the units are:\n  " +
-                          unitNames("\n  ") + "\n");
-        return kExitUsage;
-    case ConvertStatus::Overflow:
-        write(stderr, kOverflowError.description.toStdString() + "\n");  // exactly what scripts may look for
-        return kExitOverflow;
-    case ConvertStatus::Converted: break;
-    }
-    std::string rows;
-    for (const UnitInfo& info : kUnits)
-        rows += std::string(info.name) + '\t' + result.captions[unitIndex(info.unit)] + '\n';
-    if (!write(stdout, rows)) {
-        write(stderr, programName() + ": could not write the results\n");
-        return kExitCannotRun;
-    }
-    return kExitDone;
-}
-
 }  // namespace
 
 std::optional<int> runCommandLine(int argc, char** argv) {
@@ -189,7 +180,9 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption convert(QStringLiteral("convert"), QString(), QStringLiteral("NUMBER"));
-    parser.addOptions({help, version, convert});
+    const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("UNITS"));
+    const QCommandLineOption plain(QStringLiteral("plain"));
+    parser.addOptions({help, version, convert, to, plain});
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -208,6 +201,8 @@ std::optional<int> runCommandLine(int argc, char** argv) {
 
     const QStringList positional = parser.positionalArguments();
     if (!parser.isSet(convert)) {
+        if (parser.isSet(to) || parser.isSet(plain))
+            return usageError(QStringLiteral("%1 goes with --convert").arg(parser.isSet(to) ? "--to" : "--plain"));
         if (!positional.isEmpty())
             return usageError(QStringLiteral("unexpected argument '%1'").arg(positional.front()));
         return std::nullopt;
@@ -218,7 +213,10 @@ std::optional<int> runCommandLine(int argc, char** argv) {
         return usageError(QStringLiteral("--convert needs a unit after the number"));
     if (positional.size() > 1)
         return usageError(QStringLiteral("unexpected argument '%1'").arg(positional.at(1)));
-    return convertInTerminal(parser.value(convert), positional.front());
+    QStringList targets;
+    for (const QString& units : parser.values(to))
+        targets += units.split(QLatin1Char(','));
+    return convertInTerminal(TerminalConversion{parser.value(convert), positional.front(), targets, parser.isSet(plain)});
 }
 
 }  // namespace zelvar

@@ -245,4 +245,17 @@ std::string FormatResult(double value, ResultPrecision precision, const NumberSe
     return text;
 }
 
+std::string PlainResult(double value, ResultPrecision precision) {
+    static const NumberSeparators ungrouped{"", "."};
+    std::string text = FormatResult(value, precision, ungrouped);
+    if (text.empty())
+        return text;
+    const std::size_t firstDigit = text.front() == '-' ? 1 : 0;
+    if (text[firstDigit] == '.')
+        text.insert(firstDigit, 1, '0');
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
 }  // namespace zelvar

@@ -20,4 +20,9 @@ struct NumberSeparators {
 // A value that is not finite renders as the empty text.
 std::string FormatResult(double value, ResultPrecision precision, const NumberSeparators& separators = {});
 
+// The same figure for other programs to read: the same significant digits,
+// no grouping, '.' as the decimal point, a 0 before a leading point, 0 for
+// zero, and no point after a whole number ("12", "0.00021", "-0.5").
+std::string PlainResult(double value, ResultPrecision precision);
+
 }  // namespace zelvar

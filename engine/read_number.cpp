@@ -184,4 +184,54 @@ double ReadNumber(std::string_view text) {
     return readDecimal(scan, text.size());
 }
 
+namespace {
+
+bool isTrimmedBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+}  // namespace
+
+bool isWholeNumber(std::string_view text) {
+    while (!text.empty() && isTrimmedBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isTrimmedBlank(text.back()))
+        text.remove_suffix(1);
+    std::size_t at = 0;
+    const auto next = [&] { return at < text.size() ? static_cast<unsigned char>(text[at]) : kEnd; };
+    const auto skipRun = [&](auto isMember) {
+        const std::size_t from = at;
+        while (at < text.size() && isMember(next()))
+            ++at;
+        return at - from;
+    };
+
+    if (next() == '&') {
+        ++at;
+        const int kind = next() | 0x20;  // lower case
+        if (kind != 'h' && kind != 'o')
+            return false;
+        ++at;
+        const unsigned radix = kind == 'h' ? 16 : 8;
+        return skipRun([radix](int c) { return radixDigitValue(c, radix) >= 0; }) > 0 && at == text.size();
+    }
+    if (next() == '+' || next() == '-')
+        ++at;
+    std::size_t digits = skipRun(isDecimalDigit);
+    if (next() == '.') {
+        ++at;
+        digits += skipRun(isDecimalDigit);
+    }
+    if (digits == 0)
+        return false;
+    if (const int c = next() | 0x20; c == 'e' || c == 'd') {
+        ++at;
+        if (next() == '+' || next() == '-')
+            ++at;
+        if (skipRun(isDecimalDigit) == 0)
+            return false;
+    }
+    return at == text.size();
+}
+
 }  // namespace zelvar

@@ -13,4 +13,12 @@ namespace zelvar {
 // double range gives an infinity of its sign. Never returns NaN.
 double ReadNumber(std::string_view text);
 
+// Whether a text, once blanks (space, tab, CR, LF) are trimmed from its ends,
+// is wholly one number ReadNumber reads, with no blank inside: an optional
+// sign, digits with at most one '.' (at least one digit), and optionally E or
+// D (either case), an optional sign and digits; or &H and hexadecimal digits,
+// or &O and octal digits. ReadNumber reads the first number of any text;
+// this tells where nothing else follows it.
+bool isWholeNumber(std::string_view text);
+
 }  // namespace zelvar

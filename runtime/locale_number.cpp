@@ -109,4 +109,20 @@ std::optional<QString> numberForReader(QStringView text, const QLocale& locale) 
     return number;
 }
 
+QByteArray asciiNumberMarks(const QLocale& locale) {
+    const QString decimalPoint = locale.decimalPoint();
+    QString marks;
+    if (decimalPoint.size() == 1) {
+        marks = groupSeparatorsOf(locale, decimalPoint.front());
+        if (decimalPoint != QLatin1String("."))
+            marks += decimalPoint;
+    }
+    QByteArray ascii;
+    for (QChar c : marks) {
+        if (c.unicode() < 0x80)
+            ascii += char(c.unicode());
+    }
+    return ascii;
+}
+
 }  // namespace zelvar

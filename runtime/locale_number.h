@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QLocale>
 #include <QString>
 #include <QStringView>
@@ -24,5 +25,11 @@ namespace zelvar {
 // decimal separator and '-' for U+2212; nothing when the text is not such a
 // number or is already written as the reader takes it.
 std::optional<QString> numberForReader(QStringView text, const QLocale& locale);
+
+// The ASCII characters that numberForReader takes as the locale's marks: its
+// group separators, and its decimal separator where that is not '.'. A text
+// of ASCII characters with none of them is one it leaves as it is, so a
+// caller reading many numbers may skip it for those.
+QByteArray asciiNumberMarks(const QLocale& locale);
 
 }  // namespace zelvar

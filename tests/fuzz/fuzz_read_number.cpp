@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any bytes as a typed entry: never NaN, always the same answer.
+// Any bytes as a typed entry: never NaN, always the same answer. As a
+// number or unit typed in a terminal: a whole number stops being one with
+// anything after it, and a unit word is the same in any case.
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "engine/format_result.h"
 #include "engine/read_number.h"
+#include "engine/unit_words.h"
 #include "tests/support/result_shape.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -20,5 +24,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Narrowing to the entered value never traps.
     volatile float entered = static_cast<float>(first);
     (void)entered;
+
+    if (zelvar::isWholeNumber(text) && zelvar::isWholeNumber(std::string(text) + "x"))
+        zelvar::fuzz::fail("a whole number followed by a letter is still whole", text);
+    std::string upper(text);
+    for (char& c : upper)
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    if (zelvar::unitFromWord(text) != zelvar::unitFromWord(upper))
+        zelvar::fuzz::fail("a unit word depends on its case", text);
     return 0;
 }

@@ -1,0 +1,285 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "terminal_conversion.h"
+
+#include <QLocale>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+#include "command_line.h"
+#include "engine/convert.h"
+#include "engine/figures.h"
+#include "engine/read_number.h"
+#include "engine/unit_words.h"
+#include "runtime/display.h"
+#include "runtime/locale_number.h"
+#include "runtime/messages.h"
+#include "zelvar_project.h"
+
+namespace zelvar {
+namespace {
+
+// The longest text the entry takes; a longer line is no number.
+constexpr std::size_t kLongestEntry = 32767;
+
+std::string programName() {
+    return zelvarProject().executableName.toStdString();
+}
+
+void complain(const std::string& text) {
+    std::fputs((programName() + ": " + text + "\n").c_str(), stderr);
+}
+
+// A typed text for a message: short, and with no control character that
+// could upset the terminal.
+std::string quoted(std::string_view text) {
+    constexpr std::size_t kShown = 60;
+    std::string shown(text.substr(0, kShown));
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    }
+    return "'" + shown + (text.size() > kShown ? "...'" : "'");
+}
+
+// Numbers as the user writes them, read as a paste into the entry reads
+// them: the locale's grouping and decimal marks give way to the reader's
+// own form, and then the text must be one number and nothing else.
+class UserNumberReader {
+public:
+    UserNumberReader() : locale_(QLocale::system()), marks_(asciiNumberMarks(locale_).toStdString()) {}
+
+    std::optional<float> read(std::string_view text) const {
+        if (needsLocale(text)) {
+            const QString typed = QString::fromUtf8(text.data(), qsizetype(text.size()));
+            if (const std::optional<QString> rewritten = numberForReader(typed, locale_))
+                return readWhole(rewritten->toStdString());
+        }
+        return readWhole(text);
+    }
+
+private:
+    bool needsLocale(std::string_view text) const {
+        for (const char c : text) {
+            if (static_cast<unsigned char>(c) >= 0x80 || marks_.find(c) != std::string::npos)
+                return true;
+        }
+        return false;
+    }
+
+    // Narrowed as the entry's number is.
+    static std::optional<float> readWhole(std::string_view text) {
+        if (!isWholeNumber(text))
+            return std::nullopt;
+        return static_cast<float>(ReadNumber(text));
+    }
+
+    QLocale locale_;
+    std::string marks_;
+};
+
+std::string acceptedUnitWords() {
+    std::string list;
+    std::optional<LengthUnit> previous;
+    for (const UnitWord& entry : unitWords()) {
+        list += entry.unit == previous ? ", " : "\n  ";
+        list += entry.word;
+        previous = entry.unit;
+    }
+    return list;
+}
+
+// The length of UTF-8 text in UTF-16 units, as the entry counts characters.
+std::size_t utf16Length(std::string_view text) {
+    std::size_t units = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80)
+            units += byte >= 0xF0 ? 2 : 1;
+    }
+    return units;
+}
+
+std::optional<LengthUnit> unitOrComplain(const QString& word) {
+    const std::optional<LengthUnit> unit = unitFromWord(word.toStdString());
+    if (!unit)
+        complain("unknown unit '" + word.toStdString() + "'; the units are:" + acceptedUnitWords());
+    return unit;
+}
+
+// Output that is written in large blocks, or at each line on a terminal.
+// A reader that went away (a closed pipe) ends the writing quietly.
+class Output {
+public:
+    Output() : eachLine_(isatty(STDOUT_FILENO)) { std::signal(SIGPIPE, SIG_IGN); }
+
+    std::string& buffer() { return buffer_; }
+
+    // After each line; false when nothing more can be written.
+    bool lineDone() { return (eachLine_ || buffer_.size() >= kBlock) ? flush() : ok_; }
+
+    bool flush() {
+        std::size_t done = 0;
+        while (ok_ && done < buffer_.size()) {
+            const ssize_t n = ::write(STDOUT_FILENO, buffer_.data() + done, buffer_.size() - done);
+            if (n > 0)
+                done += std::size_t(n);
+            else if (n < 0 && errno != EINTR)
+                ok_ = false, readerGone_ = errno == EPIPE;
+        }
+        buffer_.clear();
+        return ok_;
+    }
+
+    bool readerGone() const { return readerGone_; }
+
+private:
+    static constexpr std::size_t kBlock = 1 << 16;
+    std::string buffer_;
+    bool eachLine_;
+    bool ok_ = true;
+    bool readerGone_ = false;
+};
+
+// The figures of each number on standard input, a line for a line.
+int convertLines(const FigureConverter& converter) {
+    const UserNumberReader reader;
+    Output output;
+    bool unreadable = false, overflowed = false;
+    std::size_t lineNumber = 0;
+
+    const auto convertLine = [&](std::string_view line, bool tooLong) {
+        ++lineNumber;
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+            line.remove_suffix(1);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+            line.remove_prefix(1);
+        const std::string where = "line " + std::to_string(lineNumber) + ": ";
+        if (tooLong) {
+            unreadable = true;
+            complain(where + "not a number: longer than 32767 characters");
+        } else if (!line.empty()) {
+            if (const std::optional<float> entered = reader.read(line)) {
+                if (!converter.append(*entered, '\t', output.buffer())) {
+                    overflowed = true;
+                    complain(where + kOverflowError.description.toStdString());
+                }
+            } else {
+                unreadable = true;
+                complain(where + "not a number: " + quoted(line));
+            }
+        }
+        output.buffer() += '\n';
+        return output.lineDone();
+    };
+
+    std::vector<char> block(1 << 16);
+    std::string pending;  // a line that runs on past the block read
+    bool tooLong = false, open = true;
+    for (ssize_t got; open && (got = ::read(STDIN_FILENO, block.data(), block.size())) != 0;) {
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            complain("could not read standard input: " + std::string(std::strerror(errno)));
+            return kExitCannotRun;
+        }
+        std::string_view rest(block.data(), std::size_t(got));
+        for (std::size_t end; open && (end = rest.find('\n')) != std::string_view::npos; rest.remove_prefix(end + 1)) {
+            std::string_view line = rest.substr(0, end);
+            if (!pending.empty() || tooLong) {
+                if (!tooLong)
+                    pending.append(line);
+                line = pending;
+            }
+            open = convertLine(line, tooLong || (line.size() > kLongestEntry && utf16Length(line) > kLongestEntry));
+            pending.clear();
+            tooLong = false;
+        }
+        if (open && !tooLong) {
+            pending.append(rest);
+            // A character takes at most three bytes per UTF-16 unit.
+            tooLong = pending.size() > kLongestEntry * 3;
+            if (tooLong)
+                pending.clear();
+        }
+    }
+    if (open && (!pending.empty() || tooLong))
+        open = convertLine(pending, tooLong);
+    if (open)
+        open = output.flush();
+    if (!open) {
+        if (output.readerGone())
+            return kExitDone;
+        complain("could not write the results");
+        return kExitCannotRun;
+    }
+    if (unreadable)
+        return kExitUsage;
+    return overflowed ? kExitOverflow : kExitDone;
+}
+
+}  // namespace
+
+int convertInTerminal(const TerminalConversion& request) {
+    const std::optional<LengthUnit> source = unitOrComplain(request.unit);
+    if (!source)
+        return kExitUsage;
+    std::vector<LengthUnit> targets;
+    for (const QString& word : request.targets) {
+        const std::optional<LengthUnit> target = unitOrComplain(word);
+        if (!target)
+            return kExitUsage;
+        targets.push_back(*target);
+    }
+    const bool everyUnit = targets.empty();
+    if (everyUnit) {
+        for (const UnitInfo& info : kUnits)
+            targets.push_back(info.unit);
+    }
+    const FigureConverter converter(*source, targets, request.plain ? FigureStyle::Plain : FigureStyle::Window,
+                                    userNumberSeparators());
+    if (request.number == QLatin1String("-"))
+        return convertLines(converter);
+
+    const std::string typed = request.number.toStdString();
+    const std::optional<float> entered = UserNumberReader().read(typed);
+    if (!entered) {
+        complain("not a number: " + quoted(typed));
+        return kExitUsage;
+    }
+    std::string figures;
+    if (!converter.append(*entered, '\n', figures)) {
+        // Exactly what scripts may look for.
+        std::fputs((kOverflowError.description.toStdString() + "\n").c_str(), stderr);
+        return kExitOverflow;
+    }
+    figures += '\n';
+    if (everyUnit) {
+        // Each figure after its unit's name. As in the window, the unit
+        // converted from shows its name, unless the figures are plain.
+        std::string rows;
+        std::string_view rest = figures;
+        for (const UnitInfo& info : kUnits) {
+            const std::size_t end = rest.find('\n');
+            const bool named = info.unit == *source && !request.plain;
+            rows += std::string(info.name) + '\t' + std::string(named ? info.name : rest.substr(0, end)) + '\n';
+            rest.remove_prefix(end + 1);
+        }
+        figures = std::move(rows);
+    }
+    Output output;
+    output.buffer() = std::move(figures);
+    if (!output.flush() && !output.readerGone()) {
+        complain("could not write the results");
+        return kExitCannotRun;
+    }
+    return kExitDone;
+}
+
+}  // namespace zelvar
