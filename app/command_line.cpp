@@ -216,7 +216,8 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     QStringList targets;
     for (const QString& units : parser.values(to))
         targets += units.split(QLatin1Char(','));
-    return convertInTerminal(TerminalConversion{parser.value(convert), positional.front(), targets, parser.isSet(plain)});
+    return convertInTerminal(
+        TerminalConversion{parser.value(convert), positional.front(), targets, parser.isSet(plain)});
 }
 
 }  // namespace zelvar

@@ -22,7 +22,7 @@ struct Run {
 
 // Runs the program with no display and the C locale, then the given
 // "NAME=value" settings.
-Run run(const QStringList& arguments, const QStringList& settings = {}) {
+Run run(const QStringList& arguments, const QStringList& settings = {}, const QByteArray& input = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_NUMERIC"})
         env.remove(QString::fromLatin1(name));
@@ -32,6 +32,8 @@ Run run(const QStringList& arguments, const QStringList& settings = {}) {
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(ZELVAR_PROGRAM), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(60000))
         process.kill();
     process.waitForFinished();
@@ -52,6 +54,18 @@ QString engineRows(const QString& typed, const QString& unit, const NumberSepara
     for (const UnitInfo& info : kUnits)
         rows += qtText(info.name) + '\t' + QString::fromStdString(result.captions[unitIndex(info.unit)]) + '\n';
     return rows;
+}
+
+// The figures of chosen units, as the window shows them after CONVERT,
+// joined by separator; empty when CONVERT fails.
+QString engineFigures(const QString& typed, const QString& unit, const QStringList& targets, QChar separator) {
+    const ConvertResult result = convertEntry(typed.toStdString(), unit.toStdString());
+    QStringList figures;
+    for (const QString& target : targets) {
+        if (result.status == ConvertStatus::Converted)
+            figures << QString::fromStdString(result.captions[unitIndex(*unitFromName(target.toStdString()))]);
+    }
+    return figures.join(separator);
 }
 
 // An X display number no server answers on.
@@ -161,36 +175,82 @@ private slots:
         QCOMPARE(r.err.count(display), 1);
     }
 
+    // The fourteen rows of the window after CONVERT, whatever form the number
+    // and the unit are written in.
     void convert_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("readAs");  // as typed into the entry
+        QTest::addColumn<QString>("unitName");
         QTest::addColumn<NumberSeparators>("separators");
-        const NumberSeparators english{",", "."}, german{".", ","};
+        const NumberSeparators english{",", "."}, german{".", ","}, french{"\u202f", ","}, swiss{"’", "."};
+        const QStringList de{"LANG=de_DE.UTF-8"}, fr{"LANG=fr_FR.UTF-8"}, ch{"LANG=de_CH.UTF-8"};
         QTest::newRow("one league") << "1"
-                                    << "LEAGUE" << QStringList{} << english;
+                                    << "LEAGUE" << QStringList{} << "1"
+                                    << "LEAGUE" << english;
         QTest::newRow("negative, exponent") << "-2.5E3"
-                                            << "FEET" << QStringList{} << english;
+                                            << "FEET" << QStringList{} << "-2.5E3"
+                                            << "FEET" << english;
         QTest::newRow("hexadecimal") << "&H7FF"
-                                     << "INCHES" << QStringList{} << english;
-        QTest::newRow("nothing typed") << ""
-                                       << "METERS" << QStringList{} << english;
+                                     << "INCHES" << QStringList{} << "&H7FF"
+                                     << "INCHES" << english;
+        QTest::newRow("blanks at the ends") << " 12 "
+                                            << "METERS" << QStringList{} << "12"
+                                            << "METERS" << english;
         QTest::newRow("large metric") << "123456789"
-                                      << "MILLIMETERS" << QStringList{} << english;
+                                      << "MILLIMETERS" << QStringList{} << "123456789"
+                                      << "MILLIMETERS" << english;
         QTest::newRow("German") << "12345.678"
-                                << "FEET" << QStringList{"LANG=de_DE.UTF-8"} << german;
+                                << "FEET" << de << "12345.678"
+                                << "FEET" << german;
+        QTest::newRow("German comma") << "1,5"
+                                      << "METERS" << de << "1.5"
+                                      << "METERS" << german;
+        QTest::newRow("German grouped") << "1.234,5"
+                                        << "METERS" << de << "1234.5"
+                                        << "METERS" << german;
+        QTest::newRow("French narrow space") << "1\u202f234,5"
+                                             << "METERS" << fr << "1234.5"
+                                             << "METERS" << french;
+        QTest::newRow("French space") << "1 234,5"
+                                      << "METERS" << fr << "1234.5"
+                                      << "METERS" << french;
+        QTest::newRow("Swiss apostrophe") << "1'234.5"
+                                          << "METERS" << ch << "1234.5"
+                                          << "METERS" << swiss;
         QTest::newRow("German numbers only") << "1E6"
-                                             << "KILOMETERS" << QStringList{"LC_NUMERIC=de_DE.UTF-8"} << german;
+                                             << "KILOMETERS" << QStringList{"LC_NUMERIC=de_DE.UTF-8"} << "1E6"
+                                             << "KILOMETERS" << german;
         QTest::newRow("LC_ALL over LANG") << "1E6"
-                                          << "RODS" << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=C.UTF-8"} << english;
+                                          << "RODS" << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=C.UTF-8"} << "1E6"
+                                          << "RODS" << english;
+        // Unit words: any case, singular or plural, British spelling, symbols.
+        for (const auto& [word, name] : {std::pair{"league", "LEAGUE"},
+                                         {"Miles", "MILES"},
+                                         {"fur", "FURLONG"},
+                                         {"rd", "RODS"},
+                                         {"YD", "YARDS"},
+                                         {"foot", "FEET"},
+                                         {"in", "INCHES"},
+                                         {"kilometre", "KILOMETERS"},
+                                         {"hm", "HECTOMETERS"},
+                                         {"decameters", "DEKAMETERS"},
+                                         {"Metres", "METERS"},
+                                         {"dm", "DECIMETERS"},
+                                         {"cm", "CENTIMETERS"},
+                                         {"millimetre", "MILLIMETERS"}})
+            QTest::newRow(word) << "2.5" << word << QStringList{} << "2.5" << name << english;
     }
 
     void convert() {
         QFETCH(QString, typed);
         QFETCH(QString, unit);
         QFETCH(QStringList, environment);
+        QFETCH(QString, readAs);
+        QFETCH(QString, unitName);
         QFETCH(NumberSeparators, separators);
-        const QString expected = engineRows(typed, unit, separators);
+        const QString expected = engineRows(readAs, unitName, separators);
         QVERIFY(!expected.isEmpty());
         const Run r = run({QStringLiteral("--convert"), typed, unit}, environment);
         QCOMPARE(r.err, QString());
@@ -198,41 +258,125 @@ private slots:
         QCOMPARE(r.out, expected);
     }
 
-    // Overflow: nothing printed but the error. An unknown unit (matched
-    // exactly, as the window matches it): the fourteen are listed.
-    void refused_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("unit");
+    // Only the units asked for, in that order, as the window shows them or plain.
+    void chosenUnits_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("one unit") << QStringList{"5", "ft", "--to", "m"} << "1.524\n";
+        QTest::newRow("in the order given") << QStringList{"1", "FEET", "--to", "in,m"} << "12.\n.3048\n";
+        QTest::newRow("plain") << QStringList{"1", "FEET", "--to", "in,m", "--plain"} << "12\n0.3048\n";
+        QTest::newRow("plain zero") << QStringList{"0", "m", "--to", "km", "--plain"} << "0\n";
+        QTest::newRow("plain negative fraction") << QStringList{"-1", "in", "--to", "ft", "--plain"} << "-0.08333\n";
+        QTest::newRow("plain, no grouping") << QStringList{"1234567", "m", "--to", "cm", "--plain"} << "123456700\n";
+        QTest::newRow("the unit itself") << QStringList{"1234.5", "m", "--to", "m"} << "1,234.5\n";
+        QTest::newRow("--to twice") << QStringList{"1", "ft", "--to", "in", "--to", "ft"} << "12.\n1.\n";
+    }
+
+    void chosenUnits() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, out);
+        const Run r = run(QStringList{"--convert"} + arguments);
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, out);
+    }
+
+    // Standard input, a line for a line: figures, or an empty line and a
+    // message for a line that is no number or overflows.
+    void lines_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QStringList>("numbers");  // each line as typed into the entry; "" for none
+        QTest::addColumn<QString>("err");
         QTest::addColumn<int>("status");
-        QTest::newRow("beyond single precision") << "1E39"
-                                                 << "LEAGUE" << 3;
-        QTest::newRow("one cell beyond it") << "3E38"
-                                            << "MILES" << 3;
-        QTest::newRow("small letters") << "1"
-                                       << "league" << 2;
-        QTest::newRow("trailing space") << "1"
-                                        << "FEET " << 2;
-        QTest::newRow("the list's prompt") << "1"
-                                           << "Select Unit ----->" << 2;
-        QTest::newRow("no unit") << "1"
-                                 << "" << 2;
+        const QByteArray tooLong(40000, '1');
+        QTest::newRow("every line") << QByteArray("1\n-2.5\n&H1F\n1.5E3\n.25")
+                                    << QStringList{"1", "-2.5", "&H1F", "1.5E3", ".25"} << "" << 0;
+        QTest::newRow("empty, bad and overflowing lines")
+            << QByteArray("1\n\nn/a\n3E38\n 7 \r\n") << QStringList{"1", "", "", "", "7"}
+            << "zelvar: line 3: not a number: 'n/a'\nzelvar: line 4: Overflow\n"
+            << 2;
+        QTest::newRow("overflow only") << QByteArray("3E38\n2\n") << QStringList{"", "2"}
+                                       << "zelvar: line 1: Overflow\n"
+                                       << 3;
+        QTest::newRow("a line too long") << tooLong + "\n5\n"
+                                         << QStringList{"", "5"}
+                                         << "zelvar: line 1: not a number: longer than 32767 characters\n"
+                                         << 2;
+    }
+
+    void lines() {
+        QFETCH(QByteArray, input);
+        QFETCH(QStringList, numbers);
+        QFETCH(QString, err);
+        QFETCH(int, status);
+        const QStringList targets{"METERS", "INCHES"};
+        QString expected;
+        for (const QString& number : numbers)
+            expected += (number.isEmpty() ? QString() : engineFigures(number, "MILES", targets, '\t')) + '\n';
+        const Run r = run({"--convert", "-", "mi", "--to", "m,in"}, {}, input);
+        QCOMPARE(r.err, err);
+        QCOMPARE(r.status, status);
+        QCOMPARE(r.out, expected);
+    }
+
+    // A reader that stops reading (| head) ends the program quietly.
+    void closedPipe() {
+        QProcess process;
+        process.start(QStringLiteral(ZELVAR_PROGRAM), {"--convert", "-", "ft", "--to", "m"});
+        QByteArray lines;
+        for (int i = 0; i < 200000; ++i)
+            lines += QByteArray::number(i) + '\n';
+        process.write(lines);
+        process.closeWriteChannel();
+        QVERIFY(process.waitForReadyRead(60000));
+        process.closeReadChannel(QProcess::StandardOutput);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(process.readAllStandardError(), QByteArray());
+    }
+
+    // Overflow: nothing printed but the error, even where the units asked
+    // for would fit. No number, or an unknown unit: one line naming it.
+    void refused_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");  // its start
+        QTest::newRow("beyond single precision") << QStringList{"1E39", "LEAGUE"} << QStringList{} << 3 << "Overflow\n";
+        QTest::newRow("one cell beyond it")
+            << QStringList{"3E38", "MILES", "--to", "mi"} << QStringList{} << 3 << "Overflow\n";
+        QTest::newRow("nothing") << QStringList{"", "FEET"} << QStringList{} << 2 << "zelvar: not a number: ''\n";
+        QTest::newRow("letters") << QStringList{"abc", "FEET"} << QStringList{} << 2 << "zelvar: not a number: 'abc'\n";
+        QTest::newRow("a number, then letters")
+            << QStringList{"12abc", "FEET"} << QStringList{} << 2 << "zelvar: not a number: '12abc'\n";
+        QTest::newRow("a blank inside") << QStringList{"1 5", "FEET"} << QStringList{} << 2
+                                        << "zelvar: not a number: '1 5'\n";
+        QTest::newRow("no grouping in C")
+            << QStringList{"1,5", "FEET"} << QStringList{} << 2 << "zelvar: not a number: '1,5'\n";
+        QTest::newRow("no grouping in English")
+            << QStringList{"1,5", "FEET"} << QStringList{"LANG=en_US.UTF-8"} << 2 << "zelvar: not a number: '1,5'\n";
+        QTest::newRow("trailing space") << QStringList{"1", "FEET "} << QStringList{} << 2
+                                        << "zelvar: unknown unit 'FEET '";
+        QTest::newRow("the list's prompt") << QStringList{"1", "Select Unit ----->"} << QStringList{} << 2
+                                           << "zelvar: unknown unit 'Select Unit ----->'";
+        QTest::newRow("no unit") << QStringList{"1", ""} << QStringList{} << 2 << "zelvar: unknown unit ''";
+        QTest::newRow("unknown unit to") << QStringList{"1", "ft", "--to", "m,parsec"} << QStringList{} << 2
+                                         << "zelvar: unknown unit 'parsec'";
     }
 
     void refused() {
-        QFETCH(QString, typed);
-        QFETCH(QString, unit);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
         QFETCH(int, status);
-        const ConvertStatus engine = convertEntry(typed.toStdString(), unit.toStdString()).status;
-        QCOMPARE(engine, status == 3 ? ConvertStatus::Overflow : ConvertStatus::NoUnit);
-        const Run r = run({QStringLiteral("--convert"), typed, unit});
+        QFETCH(QString, err);
+        const Run r = run(QStringList{"--convert"} + arguments, environment);
         QCOMPARE(r.status, status);
         QCOMPARE(r.out, QString());
-        if (status == 3)
-            QCOMPARE(r.err, QStringLiteral("Overflow\n"));
-        else
-            QVERIFY2(r.err.startsWith(QStringLiteral("zelvar: unknown unit '%1'").arg(unit)), qPrintable(r.err));
-        for (const UnitInfo& info : kUnits)
-            QCOMPARE(r.err.contains(QStringLiteral("\n  %1\n").arg(qtText(info.name))), status == 2);
+        QVERIFY2(r.err.startsWith(err), qPrintable(r.err));
+        // An unknown unit lists the units by their names and symbols.
+        for (const char* word : {"league", "metre", "decameter", "mm"})
+            QCOMPARE(r.err.contains(QLatin1String(word)), err.contains(QLatin1String("unknown unit")));
     }
 };
 
