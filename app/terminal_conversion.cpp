@@ -2,6 +2,8 @@
 #include "terminal_conversion.h"
 
 #include <QLocale>
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -53,7 +55,12 @@ std::string quoted(std::string_view text) {
 // own form, and then the text must be one number and nothing else.
 class UserNumberReader {
 public:
-    UserNumberReader() : locale_(QLocale::system()), marks_(asciiNumberMarks(locale_).toStdString()) {}
+    UserNumberReader() : locale_(QLocale::system()) {
+        for (const char mark : asciiNumberMarks(locale_))
+            needsLocale_[static_cast<unsigned char>(mark)] = true;
+        for (std::size_t byte = 0x80; byte < needsLocale_.size(); ++byte)
+            needsLocale_[byte] = true;
+    }
 
     std::optional<float> read(std::string_view text) const {
         if (needsLocale(text)) {
@@ -67,7 +74,7 @@ public:
 private:
     bool needsLocale(std::string_view text) const {
         for (const char c : text) {
-            if (static_cast<unsigned char>(c) >= 0x80 || marks_.find(c) != std::string::npos)
+            if (needsLocale_[static_cast<unsigned char>(c)])
                 return true;
         }
         return false;
@@ -81,7 +88,7 @@ private:
     }
 
     QLocale locale_;
-    std::string marks_;
+    std::array<bool, 256> needsLocale_{};  // by byte: the locale's marks, and all but ASCII
 };
 
 std::string acceptedUnitWords() {
@@ -160,19 +167,19 @@ int convertLines(const FigureConverter& converter) {
             line.remove_suffix(1);
         while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
             line.remove_prefix(1);
-        const std::string where = "line " + std::to_string(lineNumber) + ": ";
+        const auto where = [&lineNumber] { return "line " + std::to_string(lineNumber) + ": "; };
         if (tooLong) {
             unreadable = true;
-            complain(where + "not a number: longer than 32767 characters");
+            complain(where() + "not a number: longer than 32767 characters");
         } else if (!line.empty()) {
             if (const std::optional<float> entered = reader.read(line)) {
                 if (!converter.append(*entered, '\t', output.buffer())) {
                     overflowed = true;
-                    complain(where + kOverflowError.description.toStdString());
+                    complain(where() + kOverflowError.description.toStdString());
                 }
             } else {
                 unreadable = true;
-                complain(where + "not a number: " + quoted(line));
+                complain(where() + "not a number: " + quoted(line));
             }
         }
         output.buffer() += '\n';
@@ -189,9 +196,11 @@ int convertLines(const FigureConverter& converter) {
             complain("could not read standard input: " + std::string(std::strerror(errno)));
             return kExitCannotRun;
         }
-        std::string_view rest(block.data(), std::size_t(got));
-        for (std::size_t end; open && (end = rest.find('\n')) != std::string_view::npos; rest.remove_prefix(end + 1)) {
-            std::string_view line = rest.substr(0, end);
+        const char* const blockEnd = block.data() + got;
+        const char* from = block.data();
+        // Lines are short: a plain search beats memchr's set-up.
+        for (const char* end; open && (end = std::find(from, blockEnd, '\n')) != blockEnd; from = end + 1) {
+            std::string_view line(from, std::size_t(end - from));
             if (!pending.empty() || tooLong) {
                 if (!tooLong)
                     pending.append(line);
@@ -202,7 +211,7 @@ int convertLines(const FigureConverter& converter) {
             tooLong = false;
         }
         if (open && !tooLong) {
-            pending.append(rest);
+            pending.append(from, blockEnd);
             // A character takes at most three bytes per UTF-16 unit.
             tooLong = pending.size() > kLongestEntry * 3;
             if (tooLong)

@@ -34,6 +34,9 @@ private:
     std::string figure(double value, ResultPrecision precision) const;
 
     std::span<const ConversionCell> row_;
+    // Below this magnitude no cell of the row can overflow, so only the
+    // cells asked for need evaluating.
+    float safeMagnitude_;
     std::vector<int> cellOfTarget_;  // index into row_, or -1 for the source unit
     FigureStyle style_;
     NumberSeparators separators_;

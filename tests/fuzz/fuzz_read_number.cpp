@@ -4,6 +4,7 @@
 // anything after it, and a unit word is the same in any case.
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -25,7 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     volatile float entered = static_cast<float>(first);
     (void)entered;
 
-    if (zelvar::isWholeNumber(text) && zelvar::isWholeNumber(std::string(text) + "x"))
+    // A whole decimal number reads as the C library reads it, where that is
+    // a normal double: the reader's shortcuts round as it does.
+    const std::string whole(text);
+    if (zelvar::isWholeNumber(text) && whole.find_first_of("&dD") == std::string::npos) {
+        const double expected = std::strtod(whole.c_str(), nullptr);
+        if (std::isnormal(expected) && std::memcmp(&expected, &first, sizeof first) != 0)
+            zelvar::fuzz::fail("ReadNumber differs from strtod", text);
+    }
+    if (zelvar::isWholeNumber(text) && zelvar::isWholeNumber(whole + "x"))
         zelvar::fuzz::fail("a whole number followed by a letter is still whole", text);
     std::string upper(text);
     for (char& c : upper)
