@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "terminal_conversion.h"
 
-#include <QLocale>
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -17,11 +15,10 @@
 #include "command_line.h"
 #include "engine/convert.h"
 #include "engine/figures.h"
-#include "engine/read_number.h"
 #include "engine/unit_words.h"
 #include "runtime/display.h"
-#include "runtime/locale_number.h"
 #include "runtime/messages.h"
+#include "runtime/user_number.h"
 #include "zelvar_project.h"
 
 namespace zelvar {
@@ -49,47 +46,6 @@ std::string quoted(std::string_view text) {
     }
     return "'" + shown + (text.size() > kShown ? "...'" : "'");
 }
-
-// Numbers as the user writes them, read as a paste into the entry reads
-// them: the locale's grouping and decimal marks give way to the reader's
-// own form, and then the text must be one number and nothing else.
-class UserNumberReader {
-public:
-    UserNumberReader() : locale_(QLocale::system()) {
-        for (const char mark : asciiNumberMarks(locale_))
-            needsLocale_[static_cast<unsigned char>(mark)] = true;
-        for (std::size_t byte = 0x80; byte < needsLocale_.size(); ++byte)
-            needsLocale_[byte] = true;
-    }
-
-    std::optional<float> read(std::string_view text) const {
-        if (needsLocale(text)) {
-            const QString typed = QString::fromUtf8(text.data(), qsizetype(text.size()));
-            if (const std::optional<QString> rewritten = numberForReader(typed, locale_))
-                return readWhole(rewritten->toStdString());
-        }
-        return readWhole(text);
-    }
-
-private:
-    bool needsLocale(std::string_view text) const {
-        for (const char c : text) {
-            if (needsLocale_[static_cast<unsigned char>(c)])
-                return true;
-        }
-        return false;
-    }
-
-    // Narrowed as the entry's number is.
-    static std::optional<float> readWhole(std::string_view text) {
-        if (!isWholeNumber(text))
-            return std::nullopt;
-        return static_cast<float>(ReadNumber(text));
-    }
-
-    QLocale locale_;
-    std::array<bool, 256> needsLocale_{};  // by byte: the locale's marks, and all but ASCII
-};
 
 std::string acceptedUnitWords() {
     std::string list;

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "user_number.h"
+
+#include <QString>
+#include <string>
+
+#include "engine/read_number.h"
+#include "locale_number.h"
+
+namespace zelvar {
+namespace {
+
+std::optional<float> readWhole(std::string_view text) {
+    if (!isWholeNumber(text))
+        return std::nullopt;
+    return static_cast<float>(ReadNumber(text));
+}
+
+}  // namespace
+
+UserNumberReader::UserNumberReader(const QLocale& locale) : locale_(locale) {
+    for (const char mark : asciiNumberMarks(locale_))
+        needsLocale_[static_cast<unsigned char>(mark)] = true;
+    for (std::size_t byte = 0x80; byte < needsLocale_.size(); ++byte)
+        needsLocale_[byte] = true;
+}
+
+bool UserNumberReader::needsLocale(std::string_view text) const {
+    for (const char c : text) {
+        if (needsLocale_[static_cast<unsigned char>(c)])
+            return true;
+    }
+    return false;
+}
+
+std::optional<float> UserNumberReader::read(std::string_view text) const {
+    if (needsLocale(text)) {
+        const QString typed = QString::fromUtf8(text.data(), qsizetype(text.size()));
+        if (const std::optional<QString> rewritten = numberForReader(typed, locale_))
+            return readWhole(rewritten->toStdString());
+    }
+    return readWhole(text);
+}
+
+}  // namespace zelvar
