@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The version and identity agree everywhere they are written: the generated
-// header, the project header, the Windows version record (read through the
-// preprocessor, as the resource compiler reads it), the AppStream metadata,
-// the desktop entry, the changelog and the manual page.
+// header, the project header, the AppStream metadata, the desktop entry, the
+// changelog and the manual page.
 
 #include <QFile>
 #include <QRegularExpression>
@@ -24,34 +23,17 @@ QString readText(const char* path) {
     return QString::fromUtf8(file.readAll());
 }
 
-// The preprocessed resource with every run of blanks made one space.
-QString versionRecord() {
-    return readText(ZELVAR_RC_TEXT).simplified();
-}
-
-// The version's numbers, from the one version source, as "major<sep>minor<sep>0<sep>revision".
-QString versionNumbers(const char* separator) {
-    return QStringList{QString::number(ZELVAR_VERSION_MAJOR), QString::number(ZELVAR_VERSION_MINOR),
-                       QStringLiteral("0"), QString::number(ZELVAR_VERSION_REVISION)}
-        .join(QLatin1String(separator));
-}
-
 }  // namespace
 
 class TstIdentity : public QObject {
     Q_OBJECT
 
 private slots:
-    // The file version writes the minor number with two digits and the revision with four.
     void generatedHeader() {
         QCOMPARE(QStringLiteral(ZELVAR_VERSION_TEXT), QStringLiteral("%1.%2.%3")
                                                           .arg(ZELVAR_VERSION_MAJOR)
                                                           .arg(ZELVAR_VERSION_MINOR)
                                                           .arg(ZELVAR_VERSION_REVISION));
-        QCOMPARE(QStringLiteral(ZELVAR_FILE_VERSION_TEXT), QStringLiteral("%1.%2.%3")
-                                                               .arg(ZELVAR_VERSION_MAJOR)
-                                                               .arg(ZELVAR_VERSION_MINOR, 2, 10, QLatin1Char('0'))
-                                                               .arg(ZELVAR_VERSION_REVISION, 4, 10, QLatin1Char('0')));
     }
 
     void projectHeader() {
@@ -64,29 +46,6 @@ private slots:
         QCOMPARE(project.executableName, QStringLiteral(ZELVAR_EXECUTABLE_NAME));
         QCOMPARE(project.desktopFileName, QStringLiteral(ZELVAR_APP_ID));
         QVERIFY(project.startupForm);
-    }
-
-    void versionRecord_data() {
-        QTest::addColumn<QString>("entry");
-        QTest::newRow("file version") << QStringLiteral("FILEVERSION ") + versionNumbers(",");
-        QTest::newRow("product version") << QStringLiteral("PRODUCTVERSION ") + versionNumbers(",");
-        QTest::newRow("no file flags") << "FILEFLAGS 0x0L";
-        QTest::newRow("32-bit Windows") << "FILEOS 0x40004L";
-        QTest::newRow("an application") << "FILETYPE 0x1L";
-        QTest::newRow("US English, Unicode") << "BLOCK \"040904B0\"";
-        QTest::newRow("FileVersion") << "VALUE \"FileVersion\", \"" ZELVAR_FILE_VERSION_TEXT "\"";
-        QTest::newRow("ProductVersion") << "VALUE \"ProductVersion\", \"" ZELVAR_FILE_VERSION_TEXT "\"";
-        QTest::newRow("FileDescription") << "VALUE \"FileDescription\", \"METRIC AND STANDARD CONVERSIONS\"";
-        QTest::newRow("ProductName") << "VALUE \"ProductName\", \"Zelvar\"";
-        QTest::newRow("OriginalFilename") << "VALUE \"OriginalFilename\", \"zelvar.exe\"";
-        QTest::newRow("translation") << "VALUE \"Translation\", 0x0409, 1200";
-    }
-
-    void versionRecord() {
-        QFETCH(QString, entry);
-        const QString record = ::versionRecord();
-        QVERIFY2(!record.isEmpty(), ZELVAR_RC_TEXT);
-        QVERIFY2(record.contains(entry), qPrintable(record));
     }
 
     void metainfo() {
