@@ -17,7 +17,7 @@ set(CPACK_PACKAGE_CONTACT "${ZELVAR_CONTACT}")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "exact length converter for customary and metric units")
 set(CPACK_PACKAGE_DESCRIPTION [=[
-Zelvar converts a length between fourteen units at once: league, mile,
+${ZELVAR_TITLE} converts a length between fourteen units at once: league, mile,
 furlong, rod, yard, foot and inch, and kilometre down to millimetre.
 Type a number, pick its unit and press CONVERT; the value appears in the
 thirteen other units in a fixed grid, every digit following one fixed

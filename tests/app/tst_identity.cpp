@@ -9,8 +9,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include "zelvar_identity.h"
 #include "zelvar_project.h"
-#include "zelvar_version.h"
 
 using namespace zelvar;
 
