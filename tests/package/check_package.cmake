@@ -3,7 +3,8 @@
 # --pedantic shows no error and no warning; the binary is position-independent,
 # has a stack protector, read-only relocations and immediate binding, and
 # carries no RPATH or RUNPATH; the copyright notice and the changelog, which a
-# plain install leaves out, are in the package.
+# plain install leaves out, are in the package, the changelog's newest entry
+# being the package's version.
 # Run by CTest: cmake -DMAKE_DEB= -DBUILD_DIR= -DPACKAGE=name_version -DBINARY=usr/bin/...
 #                     -DDOCDIR=usr/share/doc/... -P check_package.cmake
 
@@ -33,6 +34,14 @@ foreach(file "${DOCDIR}/copyright" "${DOCDIR}/changelog.gz")
     message(FATAL_ERROR "the package lacks ${file}")
   endif()
 endforeach()
+# The changelog's newest entry is this package at this version.
+run("dpkg-deb -f" dpkg-deb -f "${deb}" Package Version)
+string(REGEX REPLACE "^Package: ([^\n]*)\nVersion: ([^\n]*)\n$" "\\1 (\\2) " heading "${output}")
+run("gzip -dc" gzip -dc "${root}/${DOCDIR}/changelog.gz")
+string(FIND "${output}" "${heading}" at)
+if(NOT at EQUAL 0)
+  message(FATAL_ERROR "the changelog does not begin with \"${heading}\":\n${output}")
+endif()
 run("readelf -d" readelf -d "${root}/${BINARY}")
 if(output MATCHES "RPATH|RUNPATH")
   message(FATAL_ERROR "${BINARY} carries a library search path:\n${output}")
