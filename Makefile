@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A thin wrapper over CMake. Each target first installs what it needs
-# (scripts/install-deps run|deb|test|fuzz), configures build/ and builds what
-# it needs there.
+# (scripts/install-deps run|deb|test|fuzz), configures its build folder and
+# builds what it needs there. run, test, bench and screenshots share build/,
+# configured alike, so that one builds on what another has built.
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -44,12 +45,11 @@ screenshots:
 	@cmake --build $(BUILD) -j $(JOBS) --target zelvar_screenshots
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/app/zelvar_screenshots docs
 
-# The Debian package of the program, optimised and hardened, in build/
-# (cmake/packaging.cmake).
+# The Debian package of the program, built with Debian's hardened flags in
+# build-deb/ (scripts/make-deb, cmake/packaging.cmake).
 deb:
-	$(call setup,deb)
-	@cmake --build $(BUILD) -j $(JOBS) --target zelvar
-	@cd $(BUILD) && cpack -G DEB
+	@scripts/install-deps deb
+	@JOBS=$(JOBS) scripts/make-deb build-deb
 
 # Each engine fuzz target for FUZZ_SECONDS, from the seeds in tests/fuzz/corpus;
 # what the fuzzer finds stays in build-fuzz/corpus.
@@ -77,4 +77,4 @@ test-sanitize:
 	    ctest --output-on-failure -j $(JOBS)
 
 clean:
-	@rm -rf $(BUILD) build-fuzz build-sanitize
+	@rm -rf $(BUILD) build-deb build-fuzz build-sanitize

@@ -2,13 +2,13 @@
 #include "zelvar_project.h"
 
 #include "forms/forms.h"
-#include "zelvar_version.h"
+#include "zelvar_identity.h"
 
 namespace zelvar {
 
 ProjectHeader zelvarProject() {
     return ProjectHeader{
-        .title = QStringLiteral("Zelvar"),
+        .title = QStringLiteral(ZELVAR_TITLE),
         .executableName = QStringLiteral(ZELVAR_EXECUTABLE_NAME),
         .desktopFileName = QStringLiteral(ZELVAR_APP_ID),
         .icon = QStringLiteral(":/pictures/zelvar.ico"),

@@ -1,10 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# `cpack -G DEB` in the build folder (`make deb`): a Debian package of what
-# `cmake --install` puts in place (the binary, its manual page, desktop entry,
-# AppStream metadata and icons, the copyright notice and the changelog).
-# dpkg-shlibdeps works out the Qt libraries it depends on. The default build
-# is optimised and hardened (cmake/hardening.cmake), the binary is stripped
-# and carries no RPATH. tests/package runs lintian --pedantic on the result.
+# `cpack -G DEB` in a build folder of its own (scripts/make-deb, which
+# `make deb` and tests/package run): a Debian package of what `cmake --install`
+# puts in place (the binary, its manual page, desktop entry, AppStream
+# metadata and icons) and of the "debian" component, the copyright notice and
+# the changelog in Debian's formats. dpkg-shlibdeps works out the Qt
+# libraries it depends on. The binary is stripped and carries no RPATH; how
+# it is compiled is up to the builder's flags, which scripts/make-deb takes
+# from dpkg-buildflags. tests/package runs lintian --pedantic on the result.
 #
 # lintian --pedantic --info shows no tag at all on this package. The only
 # informational one it showed, binary-has-unneeded-section (the compiler's
@@ -14,13 +16,16 @@ set(CPACK_PACKAGE_VENDOR "${ZELVAR_AUTHORS}")
 set(CPACK_PACKAGE_CONTACT "${ZELVAR_CONTACT}")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "exact length converter for customary and metric units")
-set(CPACK_PACKAGE_DESCRIPTION [=[
-Zelvar converts a length between fourteen units at once: league, mile,
+set(CPACK_PACKAGE_DESCRIPTION "\
+${ZELVAR_TITLE} converts a length between fourteen units at once: league, mile,
 furlong, rod, yard, foot and inch, and kilometre down to millimetre.
 Type a number, pick its unit and press CONVERT; the value appears in the
 thirteen other units in a fixed grid, every digit following one fixed
-conversion table.]=])
+conversion table.")
 set(CPACK_STRIP_FILES ON)
+# Everything a plain install puts in place, and the Debian-only files.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};ALL;/"
+                                 "${CMAKE_BINARY_DIR};${PROJECT_NAME};debian;/")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")

@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "contact.h"
 #include "engine/convert.h"
 #include "form_builder.h"
 #include "frm_conver_layout.h"
@@ -20,6 +19,7 @@
 #include "runtime/form_life.h"
 #include "runtime/messages.h"
 #include "runtime/program.h"
+#include "zelvar_identity.h"
 
 namespace zelvar {
 namespace {
@@ -131,8 +131,7 @@ void FrmConver::clearResultFields() {
 }
 
 void FrmConver::mnuAbout_Click() {
-    showMessage(this, QStringLiteral("Send comments to: ") + qtText(kFeedbackEmail) + QStringLiteral(" ") +
-                          QStringLiteral("  Check out: ") + qtText(kHomePage));
+    showMessage(this, QStringLiteral("Send comments to: " ZELVAR_FEEDBACK_EMAIL "   Check out: " ZELVAR_HOME_PAGE));
 }
 
 void FrmConver::mnuExitItem_Click() {

@@ -6,13 +6,14 @@
 
 #include "engine/units.h"
 #include "form_layout.h"
+#include "zelvar_identity.h"
 
 // The converter window as data: the window itself, its 42 controls in form
 // order and its menu bar.
 namespace zelvar::frm_conver {
 
 inline constexpr std::string_view kName = "frmConver";
-inline constexpr std::string_view kCaption = "Zelvar";
+inline constexpr std::string_view kCaption = ZELVAR_TITLE;
 inline constexpr std::string_view kIcon = ":/pictures/zelvar.ico";
 inline constexpr int kClientWidth = 6600;   // twips
 inline constexpr int kClientHeight = 5220;  // twips

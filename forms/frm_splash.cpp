@@ -65,8 +65,7 @@ void FrmSplash::bindEvents() {
 // Runs once, as the window is loaded, before it is first shown.
 void FrmSplash::Form_Load() {
     const ProjectHeader& app = FormApplication::current().project();
-    lblVersion->setCaption(QStringLiteral("Version ") + QString::number(app.major) + QStringLiteral(".") +
-                           QString::number(app.minor) + QStringLiteral(".") + QString::number(app.revision));
+    lblVersion->setCaption(QStringLiteral("Version ") + versionText(app));
 }
 
 // Any key that types a character; the key goes no further.

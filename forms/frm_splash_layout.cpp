@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_splash_layout.h"
 
-#include "contact.h"
+#include "zelvar_identity.h"
 
 namespace zelvar::frm_splash {
 namespace {
@@ -31,11 +31,10 @@ using enum ControlKind;
 // at load each is fitted to its own text with the aligned edge kept.
 const std::array<ControlRow, 8> kControls{{
     // name          kind     text                              left   top  width height tab         look
-    {"Label2",       Label,   kHomePage,                        2400,  180, 2760,  240, kNoTabStop, &kWebAddress},
-    {"Label1",       Label,   kFeedbackEmail,                   4920, 3810, 1875,  195, kNoTabStop, &kEmail},
+    {"Label2",       Label,   ZELVAR_HOME_PAGE,                 2400,  180, 2760,  240, kNoTabStop, &kWebAddress},
+    {"Label1",       Label,   ZELVAR_FEEDBACK_EMAIL,            4920, 3810, 1875,  195, kNoTabStop, &kEmail},
     {"Image2",       Picture, ":/pictures/splash-banner.gif",   1320,  720, 5010, 1080, kNoTabStop, &kPicture},
-    {"lblCopyright", Label,   "Copyright (C) 2026 The Zelvar Authors. All rights reserved.",
-                                                                2280, 3210, 4560,  210, kNoTabStop, &kCopyright},
+    {"lblCopyright", Label,   ZELVAR_COPYRIGHT_NOTICE,          2280, 3210, 4560,  210, kNoTabStop, &kCopyright},
     {"lblVersion",   Label,   "Version",                        5520, 2010,  885,  285, kNoTabStop, &kVersion},
     {"lblPlatform",  Label,   "Windows 95",                     2070, 1950, 1830,  360, kNoTabStop, &kPlatform},
     // Reaches 120 twips past the left edge and is cut off there.

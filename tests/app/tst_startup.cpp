@@ -12,8 +12,8 @@
 #include "runtime/form_life.h"
 #include "runtime/messages.h"
 #include "runtime/program.h"
+#include "zelvar_identity.h"
 #include "zelvar_project.h"
-#include "zelvar_version.h"
 
 using namespace zelvar;
 

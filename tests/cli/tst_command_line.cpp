@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "engine/convert.h"
-#include "zelvar_version.h"
+#include "zelvar_identity.h"
 
 using namespace zelvar;
 

@@ -1,28 +1,26 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes the .deb in BUILD_DIR with cpack and judges it: lintian --pedantic
-# shows no error and no warning; the binary is position-independent, has a
-# stack protector, read-only relocations and immediate binding, and carries
-# no RPATH or RUNPATH.
-# Run by CTest: cmake -DBUILD_DIR= -DCPACK= -DPACKAGE=name_version -DBINARY=usr/bin/... -P check_package.cmake
+# Makes the .deb in BUILD_DIR with scripts/make-deb and judges it: lintian
+# --pedantic shows no error and no warning; the binary is position-independent,
+# has a stack protector, read-only relocations and immediate binding, and
+# carries no RPATH or RUNPATH; the copyright notice and the changelog, which a
+# plain install leaves out, are in the package, the changelog's newest entry
+# being the package's version.
+# Run by CTest: cmake -DMAKE_DEB= -DBUILD_DIR= -DPACKAGE=name_version -DBINARY=usr/bin/...
+#                     -DDOCDIR=usr/share/doc/... -P check_package.cmake
 
 function(run what)
-  execute_process(COMMAND ${ARGN} WORKING_DIRECTORY "${BUILD_DIR}"
-                  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "${what} failed (${status}):\n${output}")
   endif()
   set(output "${output}" PARENT_SCOPE)
 endfunction()
 
-file(GLOB old "${BUILD_DIR}/${PACKAGE}_*.deb")
-if(old)
-  file(REMOVE ${old})
-endif()
-run("cpack" "${CPACK}" -G DEB)
+run("scripts/make-deb" "${MAKE_DEB}" "${BUILD_DIR}")
 file(GLOB deb "${BUILD_DIR}/${PACKAGE}_*.deb")
 list(LENGTH deb count)
 if(NOT count EQUAL 1)
-  message(FATAL_ERROR "cpack made ${count} packages named ${PACKAGE}_*.deb:\n${output}")
+  message(FATAL_ERROR "scripts/make-deb made ${count} packages named ${PACKAGE}_*.deb:\n${output}")
 endif()
 
 run("lintian --pedantic (errors and warnings)" lintian --pedantic --fail-on error,warning "${deb}")
@@ -31,6 +29,19 @@ message(STATUS "lintian --pedantic ${deb}:\n${output}")
 set(root "${BUILD_DIR}/package-check")
 file(REMOVE_RECURSE "${root}")
 run("dpkg-deb -x" dpkg-deb -x "${deb}" "${root}")
+foreach(file "${DOCDIR}/copyright" "${DOCDIR}/changelog.gz")
+  if(NOT EXISTS "${root}/${file}")
+    message(FATAL_ERROR "the package lacks ${file}")
+  endif()
+endforeach()
+# The changelog's newest entry is this package at this version.
+run("dpkg-deb -f" dpkg-deb -f "${deb}" Package Version)
+string(REGEX REPLACE "^Package: ([^\n]*)\nVersion: ([^\n]*)\n$" "\\1 (\\2) " heading "${output}")
+run("gzip -dc" gzip -dc "${root}/${DOCDIR}/changelog.gz")
+string(FIND "${output}" "${heading}" at)
+if(NOT at EQUAL 0)
+  message(FATAL_ERROR "the changelog does not begin with \"${heading}\":\n${output}")
+endif()
 run("readelf -d" readelf -d "${root}/${BINARY}")
 if(output MATCHES "RPATH|RUNPATH")
   message(FATAL_ERROR "${BINARY} carries a library search path:\n${output}")

@@ -14,8 +14,8 @@
 #include "gui_test_support.h"
 #include "runtime/controls.h"
 #include "runtime/form_life.h"
+#include "zelvar_identity.h"
 #include "zelvar_project.h"
-#include "zelvar_version.h"
 
 using namespace zelvar;
 
