@@ -8,7 +8,7 @@
 #include <string>
 
 #include "engine/convert.h"
-#include "runtime/display.h"
+#include "runtime/locale_number.h"
 #include "runtime/messages.h"
 #include "zelvar_project.h"
 

@@ -10,9 +10,12 @@
 #include <vector>
 
 #include "runtime/controls.h"
-#include "runtime/display.h"
+#include "runtime/fonts.h"
 #include "runtime/form_input.h"
 #include "runtime/number_entry.h"
+#include "runtime/qt_text.h"
+#include "runtime/readable_colours.h"
+#include "runtime/twips.h"
 
 namespace zelvar {
 namespace {

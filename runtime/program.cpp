@@ -7,9 +7,10 @@
 #include <stdexcept>
 
 #include "controls.h"
-#include "display.h"
+#include "fonts.h"
 #include "form_life.h"
 #include "messages.h"
+#include "pictures.h"
 
 namespace zelvar {
 namespace {

@@ -14,8 +14,10 @@
 #include "forms/frm_splash_layout.h"
 #include "gui_test_support.h"
 #include "runtime/controls.h"
-#include "runtime/display.h"
 #include "runtime/form_life.h"
+#include "runtime/pictures.h"
+#include "runtime/qt_text.h"
+#include "runtime/readable_colours.h"
 #include "zelvar_project.h"
 
 using namespace zelvar;
