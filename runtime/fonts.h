@@ -4,6 +4,8 @@
 #include <QFont>
 #include <string_view>
 
+class QWidget;
+
 // The fonts the forms ask for by name, and the faces they get on this system.
 namespace zelvar {
 
@@ -26,6 +28,15 @@ inline constexpr FontSpec kDialogFont{"MS Sans Serif", 8.25, 400, false};
 // Needs the application object.
 void installFontSubstitutes();
 
+// Asks for the family by the name the form gives, or, once useInstalledFamilies
+// has run, by the name of the installed face that stands in for it.
 QFont makeFont(const FontSpec& wanted);
+
+// Gives the window and each of its controls whose font names a family this
+// system lacks the installed substitute's name instead, the same face Qt
+// would find for it, at less cost. It reads the font database, which text
+// measurement reads anyway: call it as the window is first painted, before
+// text is measured.
+void useInstalledFamilies(QWidget& window);
 
 }  // namespace zelvar
