@@ -28,19 +28,21 @@ class ReadablePair : public QObject {
 public:
     ReadablePair(QWidget& control, FixedColour fixed) : QObject(&control), control_(control), fixed_(fixed) {
         control.installEventFilter(this);
-        apply();
+        if (control.testAttribute(Qt::WA_WState_Polished))
+            apply();
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
         // Polish comes before the first show, once the window has set the
-        // roles the control paints with. A new scheme reaches a control as a
+        // roles the control paints with; until then the colours are not
+        // final and the rule waits. A new scheme reaches a control as a
         // change of its window's palette, after the application's.
         switch (event->type()) {
-        case QEvent::Polish:
+        case QEvent::Polish: apply(); break;
         case QEvent::PaletteChange:
         case QEvent::ApplicationPaletteChange:
-            if (!applying_)
+            if (!applying_ && control_.testAttribute(Qt::WA_WState_Polished))
                 apply();
             break;
         default: break;
