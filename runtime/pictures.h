@@ -14,7 +14,9 @@ QString pictureFileFor(const QString& file, qreal devicePixelRatio);
 
 // An icon from an icon file and the renderings of the same icon that lie in
 // an "icons" folder beside it as "<name>-<size>.png", so that a large or a
-// dense screen draws it sharp.
+// dense screen draws it sharp. The files are read when the icon is first
+// drawn or asked for its sizes; every call for the same file returns the
+// same icon.
 QIcon iconWithSharpSizes(const QString& file);
 
 }  // namespace zelvar
