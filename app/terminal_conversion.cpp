@@ -16,7 +16,7 @@
 #include "engine/convert.h"
 #include "engine/figures.h"
 #include "engine/unit_words.h"
-#include "runtime/display.h"
+#include "runtime/locale_number.h"
 #include "runtime/messages.h"
 #include "runtime/user_number.h"
 #include "zelvar_project.h"

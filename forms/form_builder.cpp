@@ -5,14 +5,19 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <algorithm>
 #include <vector>
 
 #include "runtime/controls.h"
-#include "runtime/display.h"
+#include "runtime/fonts.h"
 #include "runtime/form_input.h"
+#include "runtime/form_life.h"
 #include "runtime/number_entry.h"
+#include "runtime/qt_text.h"
+#include "runtime/readable_colours.h"
+#include "runtime/twips.h"
 
 namespace zelvar {
 namespace {
@@ -96,6 +101,11 @@ QPushButton* buttonWithRole(const std::vector<QWidget*>& controls, std::span<con
 }  // namespace
 
 void buildControls(QWidget& client, std::span<const ControlRow> rows) {
+    // Before anything measures its text at the first paint.
+    beforeFirstPaint(*client.window(), [window = QPointer<QWidget>(client.window())] {
+        if (window)
+            useInstalledFamilies(*window);
+    });
     std::vector<QWidget*> controls;
     std::vector<std::pair<int, QWidget*>> tabStops;
     for (const ControlRow& row : rows) {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "runtime/display.h"
+#include "runtime/fonts.h"
 
 // The vocabulary in which a form's layout is written down as data: one row
 // per control, in form order, which is also the stacking order (front to
@@ -14,7 +14,7 @@ namespace zelvar {
 
 enum class ControlKind {
     ComboBox,  // editable text part over a drop-down list
-    TextBox,   // single line, no length limit
+    TextBox,   // single line, up to 32,767 characters
     CommandButton,
     Shape,  // rectangle, transparent inside, one-pixel line
     Label,

@@ -15,10 +15,14 @@
 #include "keypad_decimal_point.h"
 #include "result_field_copy.h"
 #include "runtime/controls.h"
-#include "runtime/display.h"
+#include "runtime/fonts.h"
 #include "runtime/form_life.h"
+#include "runtime/locale_number.h"
 #include "runtime/messages.h"
+#include "runtime/pictures.h"
 #include "runtime/program.h"
+#include "runtime/qt_text.h"
+#include "runtime/twips.h"
 #include "zelvar_identity.h"
 
 namespace zelvar {

@@ -8,11 +8,13 @@
 #include "forms.h"
 #include "frm_splash_layout.h"
 #include "runtime/controls.h"
-#include "runtime/display.h"
+#include "runtime/fonts.h"
 #include "runtime/form_input.h"
 #include "runtime/form_life.h"
 #include "runtime/messages.h"
 #include "runtime/program.h"
+#include "runtime/qt_text.h"
+#include "runtime/twips.h"
 
 namespace zelvar {
 FrmSplash::FrmSplash(QWidget* parent) : QWidget(parent) {

@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 
-#include "runtime/display.h"
+#include "runtime/locale_number.h"
 
 namespace zelvar {
 

@@ -9,8 +9,8 @@
 #include <QPointer>
 #include <algorithm>
 
-#include "display.h"
 #include "form_life.h"
+#include "pictures.h"
 #include "qt_internals.h"
 
 namespace zelvar {

@@ -50,8 +50,9 @@ QTimer* createFormTimer(QObject& form, int intervalMs);
 // screen: after the window system has mapped it and just before its first
 // paint, so whatever `prepare` changes is in that paint. Work that only the
 // painting needs (decoding pictures, measuring text with the font database)
-// goes there and no longer keeps the window from reaching the screen. Runs at
-// once when the window is already exposed.
+// goes there and no longer keeps the window from reaching the screen. What is
+// asked for runs in the order it was asked for; at once when the window is
+// already exposed.
 void beforeFirstPaint(QWidget& window, std::function<void()> prepare);
 
 }  // namespace zelvar

@@ -7,7 +7,23 @@
 #include <QStringView>
 #include <optional>
 
+#include "engine/format_result.h"
+
+// Numbers as the user's locale writes them: the separators results are
+// rendered with, and numbers read back from text in the locale's form.
 namespace zelvar {
+
+// The decimal point and thousands separator of a locale, as the result
+// renderer takes them.
+NumberSeparators numberSeparatorsOf(const QLocale& locale);
+
+// The user's own, read afresh on each call from the system locale
+// (LC_ALL, LC_NUMERIC, LANG).
+NumberSeparators userNumberSeparators();
+
+// A rendered result with its thousands separators taken out, ready to paste
+// into a spreadsheet; the decimal separator stays as it is.
+QString withoutThousandsSeparators(const QString& text, const NumberSeparators& separators);
 
 // A number as a locale writes it, rewritten for the number reader, which
 // takes no group separators and only '.' as the decimal point.

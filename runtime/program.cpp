@@ -7,9 +7,10 @@
 #include <stdexcept>
 
 #include "controls.h"
-#include "display.h"
+#include "fonts.h"
 #include "form_life.h"
 #include "messages.h"
+#include "pictures.h"
 
 namespace zelvar {
 namespace {
@@ -57,11 +58,18 @@ bool FormApplication::notify(QObject* receiver, QEvent* event) {
 
 int FormApplication::run(const std::function<void()>& start) {
     endedWith.reset();
+    // Under X11 Qt makes a window with the application's icon, every size of
+    // it read and sent to the window manager, and only then gives it the
+    // window's own. The first window has an icon of its own, so it is made
+    // without the application's, which is read when a window first needs it.
+    const QIcon icon = windowIcon();
+    setWindowIcon(QIcon());
     try {
         start();
     } catch (...) {
         reportUnhandledAndEnd(std::current_exception());
     }
+    setWindowIcon(icon);
     // An end before the loop started would otherwise be lost: exec() starts afresh.
     if (programEnded())
         return programExitCode();

@@ -6,16 +6,15 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "forms/forms.h"
-#include "forms/frm_conver_layout.h"
-#include "forms/frm_splash_layout.h"
 #include "gui_test_support.h"
 #include "runtime/controls.h"
-#include "runtime/display.h"
 #include "runtime/form_life.h"
+#include "runtime/readable_colours.h"
 #include "zelvar_project.h"
 
 using namespace zelvar;
@@ -178,38 +177,47 @@ private slots:
         combo->hidePopup();
     }
 
-    // On a dense screen the picture drawn at twice the pixels, not the plain
-    // one stretched.
     void picturesSuitTheScreen_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("file");
-        const auto add = [](std::string_view window, const auto& rows) {
-            for (const ControlRow& row : rows) {
-                if (row.kind == ControlKind::Picture)
-                    QTest::newRow(row.name.data()) << qtText(window) << qtText(row.name) << qtText(row.text);
-            }
-        };
-        add(frm_splash::kName, frm_splash::kControls);
-        add(frm_conver::kName, frm_conver::kControls);
+        QTest::addColumn<QString>("plain");
+        QTest::addColumn<QString>("sharp");  // drawn at twice the pixels
+        QTest::newRow("splash backdrop") << "frmSplash"
+                                         << "Image1"
+                                         << ":/pictures/splash-backdrop.jpg"
+                                         << ":/pictures/splash-backdrop@2x.jpg";
+        QTest::newRow("splash banner") << "frmSplash"
+                                       << "Image2"
+                                       << ":/pictures/splash-banner.gif"
+                                       << ":/pictures/splash-banner@2x.gif";
+        QTest::newRow("splash logo") << "frmSplash"
+                                     << "imgLogo"
+                                     << ":/pictures/splash-logo.ico"
+                                     << ":/pictures/splash-logo@2x.ico";
+        QTest::newRow("converter logo") << "frmConver"
+                                        << "Image1"
+                                        << ":/pictures/main-logo.bmp"
+                                        << ":/pictures/main-logo@2x.bmp";
     }
 
+    // On a dense screen each picture is drawn from the file made at twice
+    // the pixels, not the plain one stretched, at the same size on screen.
     void picturesSuitTheScreen() {
         QFETCH(QString, window);
         QFETCH(QString, name);
-        QFETCH(QString, file);
-        for (QWidget* w : windows()) {
-            if (w->objectName() != window)
-                continue;
-            auto* picture = w->findChild<PictureBox*>(name);
-            QVERIFY(picture);
-            const qreal ratio = picture->devicePixelRatioF();
-            const QImage drawn = picture->pixmap().toImage();
-            QVERIFY(!drawn.isNull());
-            QVERIFY(ratio == 1 || pictureFileFor(file, ratio) != file);  // every picture has its sharp sibling
-            QCOMPARE(drawn, QImage(pictureFileFor(file, ratio)).convertToFormat(drawn.format()));
-            QCOMPARE(QSizeF(drawn.size()) / drawn.devicePixelRatio(), QSizeF(QImage(file).size()));
-        }
+        QFETCH(QString, plain);
+        QFETCH(QString, sharp);
+        const QList<QWidget*> forms = windows();
+        QWidget* form =
+            *std::find_if(forms.begin(), forms.end(), [&](QWidget* w) { return w->objectName() == window; });
+        auto* picture = form->findChild<PictureBox*>(name);
+        QVERIFY(picture);
+        const bool dense = picture->devicePixelRatioF() > 1;
+        const QImage file = QImageReader(dense ? sharp : plain).read();
+        QVERIFY(!file.isNull());
+        const QImage drawn = picture->pixmap().toImage();
+        QCOMPARE(drawn, file.convertToFormat(drawn.format()));
+        QCOMPARE(QSizeF(drawn.size()) / drawn.devicePixelRatio(), QSizeF(QImageReader(plain).size()));
     }
 };
 

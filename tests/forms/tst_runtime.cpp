@@ -11,10 +11,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "runtime/display.h"
 #include "runtime/form_input.h"
 #include "runtime/locale_number.h"
 #include "runtime/qt_internals.h"
+#include "runtime/twips.h"
 
 using namespace zelvar;
 

@@ -13,7 +13,7 @@
 
 #include "engine/convert.h"
 #include "frm_conver_fixture.h"
-#include "runtime/display.h"
+#include "runtime/locale_number.h"
 #include "runtime/number_entry.h"
 #include "tests/support/result_shape.h"
 
