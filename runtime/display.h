@@ -11,9 +11,11 @@
 #include <string_view>
 
 #include "engine/format_result.h"
+#include "locale_number.h"
 
 // How the fixed layouts meet this platform: their texts, lengths in twips,
-// the fonts they ask for by name, and the user's number separators.
+// the fonts they ask for by name, and the user's number separators
+// (locale_number.h).
 namespace zelvar {
 
 // The engine's and the layout tables' texts are UTF-8.
@@ -91,17 +93,5 @@ inline constexpr FontSpec kDialogFont{"MS Sans Serif", 8.25, 400, false};
 void installFontSubstitutes();
 
 QFont makeFont(const FontSpec& wanted);
-
-// The decimal point and thousands separator of a locale, as the result
-// renderer takes them.
-NumberSeparators numberSeparatorsOf(const QLocale& locale);
-
-// The user's own, read afresh on each call from the system locale
-// (LC_ALL, LC_NUMERIC, LANG).
-NumberSeparators userNumberSeparators();
-
-// A rendered result with its thousands separators taken out, ready to paste
-// into a spreadsheet; the decimal separator stays as it is.
-QString withoutThousandsSeparators(const QString& text, const NumberSeparators& separators);
 
 }  // namespace zelvar

@@ -7,6 +7,8 @@
 #include <QStringView>
 #include <optional>
 
+#include "engine/format_result.h"
+
 namespace zelvar {
 
 // A number as a locale writes it, rewritten for the number reader, which
@@ -31,5 +33,17 @@ std::optional<QString> numberForReader(QStringView text, const QLocale& locale);
 // of ASCII characters with none of them is one it leaves as it is, so a
 // caller reading many numbers may skip it for those.
 QByteArray asciiNumberMarks(const QLocale& locale);
+
+// The decimal point and thousands separator of a locale, as the result
+// renderer takes them.
+NumberSeparators numberSeparatorsOf(const QLocale& locale);
+
+// The user's own, read afresh on each call from the system locale
+// (LC_ALL, LC_NUMERIC, LANG).
+NumberSeparators userNumberSeparators();
+
+// A rendered result with its thousands separators taken out, ready to paste
+// into a spreadsheet; the decimal separator stays as it is.
+QString withoutThousandsSeparators(const QString& text, const NumberSeparators& separators);
 
 }  // namespace zelvar
