@@ -8,7 +8,6 @@ import configparser
 import glob
 import os
 import signal
-import subprocess
 import time
 
 from gi.repository import Gio, GLib
@@ -18,22 +17,9 @@ from checks import StepFailed
 from program import APPEAR_TIMEOUT, Program
 from views import main_windows
 
-RESULT_ID = '5 FEET in METERS'
-TERMS = ['5', 'ft', 'in', 'm']
 # 5 ft: 1.524 m (5 x 0.3048), 5/3 yd, 60 in; the unit converted from shows its name.
 FIVE_FEET = {'METERS': '1.524', 'CENTIMETERS': '152.4', 'MILLIMETERS': '1,524.', 'YARDS': '1.66667',
              'INCHES': '60.', 'FEET': 'FEET'}
-
-
-def provider_of(prefix):
-    """The bus name and object the installed key file names, as GNOME Shell reads them."""
-    files = glob.glob(os.path.join(prefix, 'share', 'gnome-shell', 'search-providers', '*.ini'))
-    if len(files) != 1:
-        raise StepFailed(f'{len(files)} search provider key files installed, expected one: {files}')
-    key_file = configparser.ConfigParser()
-    key_file.read(files[0])
-    section = key_file['Shell Search Provider']
-    return section['BusName'], section['ObjectPath']
 
 
 class Detached:
@@ -49,56 +35,45 @@ class Detached:
         except OSError:
             return 0
 
-    def wait(self, timeout):
-        deadline = time.monotonic() + timeout
-        while self.poll() is None:
-            if time.monotonic() > deadline:
-                raise subprocess.TimeoutExpired(str(self.pid), timeout)
-            time.sleep(0.05)
-
 
 class FromSearch(Program):
     def start(self):
         env = self.environment()
         bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
 
-        def call(name, path, interface, method, arguments):
-            return bus.call_sync(name, path, interface, method, arguments, None, Gio.DBusCallFlags.NONE, 10000, None)
-        # What a desktop session does at login: the services the bus starts
-        # from now on get the display and the run's settings.
+        def call(name, path, interface, method, signature, *arguments):
+            return bus.call_sync(name, path, interface, method, GLib.Variant(signature, arguments), None, 0, 10000,
+                                 None).unpack()
+        # As a desktop session does at login: what the bus starts from now on
+        # gets the display and the run's settings.
         call('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus', 'UpdateActivationEnvironment',
-             GLib.Variant('(a{ss})', (env,)))
-        self._bus_name, path = provider_of(os.path.dirname(os.path.dirname(self.h.binary)))
-        self.h.log(f'[{self.name}] ActivateResult {RESULT_ID!r} on {self._bus_name}')
+             '(a{ss})', env)
+        # The provider, as GNOME Shell finds it: by its installed key file.
+        key_file = configparser.ConfigParser()
+        key_file.read(glob.glob(os.path.join(os.path.dirname(os.path.dirname(self.h.binary)),
+                                             'share/gnome-shell/search-providers/*.ini')))
+        provider = key_file['Shell Search Provider']
         self.started_at = time.monotonic()
-        call(self._bus_name, path, 'org.gnome.Shell.SearchProvider2', 'ActivateResult',
-             GLib.Variant('(sasu)', (RESULT_ID, TERMS, 0)))
+        call(provider['BusName'], provider['ObjectPath'], 'org.gnome.Shell.SearchProvider2', 'ActivateResult',
+             '(sasu)', '5 FEET in METERS', ['5', 'ft', 'in', 'm'], 0)
         self._provider = call('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus',
-                              'GetConnectionUnixProcessID', GLib.Variant('(s)', (self._bus_name,))).unpack()[0]
+                              'GetConnectionUnixProcessID', '(s)', provider['BusName'])[0]
         deadline = time.monotonic() + APPEAR_TIMEOUT
-        while not (shown := [pid for pid in self.left_behind_pids() if pid != self._provider]):
+        while not (shown := [int(line.split(':')[0]) for line in self.left_behind() if '--show' in line]):
             if time.monotonic() > deadline:
                 raise StepFailed(f'the provider started no program within {APPEAR_TIMEOUT} s')
             time.sleep(0.05)
         self._process = Detached(shown[0])
 
-    def left_behind_pids(self):
-        return [int(line.split(':', 1)[0]) for line in self.left_behind()]
-
     def stop(self):
         """The window's process and the provider, which would otherwise stay
         its 30 idle seconds and outlive the private session."""
-        for pid in ([self._process.pid] if self._process else []) + [getattr(self, '_provider', None)]:
-            if pid:
-                try:
-                    os.kill(pid, signal.SIGTERM)
-                except ProcessLookupError:
-                    pass
-        if self._process:
+        for pid in (self._process.pid if self._process else None, getattr(self, '_provider', None)):
             try:
-                self._process.wait(5)
-            except subprocess.TimeoutExpired:
-                os.kill(self._process.pid, signal.SIGKILL)
+                if pid:
+                    os.kill(pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
 
 
 def run_from_search(p):
