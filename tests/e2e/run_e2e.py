@@ -184,8 +184,7 @@ def outer(args):
 
 
 def session_bus_config(scratch, prefix):
-    """The session bus's own configuration, which also starts the services
-    the prefix installs (the search provider)."""
+    """The session bus's own configuration, and the prefix's services (the search provider)."""
     path = os.path.join(scratch, 'session.conf')
     with open(path, 'w') as config:
         config.write('<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"\n'
