@@ -29,6 +29,9 @@ struct LengthResult {
 class LengthResults {
 public:
     LengthResults();
+    // The number reader refers to the object itself.
+    LengthResults(const LengthResults&) = delete;
+    LengthResults& operator=(const LengthResults&) = delete;
 
     // A query as the desktop's search box holds it.
     std::optional<LengthQuery> query(std::string_view text) const;
