@@ -382,8 +382,7 @@ private slots:
             QCOMPARE(r.err.contains(QLatin1String(word)), err.contains(QLatin1String("unknown unit")));
     }
 
-    // --show reads NUMBER as --convert does; one it takes goes on to the
-    // window, which finds no display here.
+    // --show reads NUMBER as --convert does; a number goes on to the window (no display here).
     void show_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");

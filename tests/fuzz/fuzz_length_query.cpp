@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any text as a desktop's search query: a length read from it has a number
-// and a target other than its unit, its results are the thirteen other units
-// once each (or none, on overflow), and each result's id reads back to the
-// same length with that target.
+// Any text as a search query: a length read from it has a number and a target
+// other than its unit; its results are the thirteen other units once each (or
+// none, on overflow), and each result's id reads back to it with that target.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>

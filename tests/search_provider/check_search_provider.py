@@ -3,8 +3,7 @@
 """The search provider as the desktops reach it: installed into a scratch
 prefix, started by private session buses from its service file, called
 through GNOME Shell's and KRunner's interfaces, and gone when left idle.
-
-    check_search_provider.py BUILD_DIR CMAKE"""
+Usage: check_search_provider.py BUILD_DIR CMAKE"""
 
 import configparser
 import glob
@@ -31,8 +30,8 @@ LENGTHS = [
     ('en_US', '5ft', FIVE_FEET, '1.524 METERS', '5 FEET', '1.524'),
     ('de_DE', '1,5 km', KM, ',93195 MILES', '1,5 KILOMETERS', ',93195'),
     ('de_DE', '1234.5 yards to m', ['METERS'], '1.128,8268 METERS', '1234.5 YARDS', '1128,8268'),
-    ('en_US', '3 mi > km', ['KILOMETERS'], '4.8279 KILOMETERS', '3 MILES', '4.8279'),
     ('en_US', '2 Miles AS Yards', ['YARDS'], '3,520. YARDS', '2 MILES', '3520.'),
+    ('en_US', '3 mi > km', ['KILOMETERS'], '4.8279 KILOMETERS', '3 MILES', '4.8279'),
     ('en_US', '  -0.5   inch =  cm ', ['CENTIMETERS'], '-1.27 CENTIMETERS', '-0.5 INCHES', '-1.27'),
 ]
 REFUSED = ['firefox', '5', 'ft', '5 apples', 'in', '5 ft in', '5 ft in feet', '1E38 lea', '5\tft', '5 ft\x1b',
