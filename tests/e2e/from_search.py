@@ -29,12 +29,10 @@ class Detached:
     def __init__(self, pid):
         self.pid = pid
 
-    def poll(self):
-        try:
-            with open(f'/proc/{self.pid}/stat') as stat:
-                return 0 if stat.read().rsplit(')', 1)[1].split()[0] == 'Z' else None
-        except OSError:
-            return 0
+    def poll(self):  # gone, or a zombie nobody reaps
+        with contextlib.suppress(OSError), open(f'/proc/{self.pid}/stat') as stat:
+            return 0 if stat.read().rsplit(')', 1)[1].split()[0] == 'Z' else None
+        return 0
 
 
 class FromSearch(Program):
@@ -67,8 +65,7 @@ class FromSearch(Program):
         self._process = Detached(shown[0])
 
     def stop(self):
-        """The window's process and the provider, which would otherwise stay
-        its 30 idle seconds and outlive the private session."""
+        """Ends the window, and the provider, which would outlive the private session."""
         for pid in filter(None, (self._process and self._process.pid, getattr(self, '_provider', None))):
             with contextlib.suppress(ProcessLookupError):
                 os.kill(pid, signal.SIGKILL)
