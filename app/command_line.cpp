@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/units.h"
+#include "show_conversion.h"
 #include "terminal_conversion.h"
 #include "zelvar_project.h"
 
@@ -105,6 +106,7 @@ std::string helpText() {
     // clang-format off
     return "Usage: " + name + " [OPTION]\n"
            "       " + name + " --convert NUMBER UNIT [--to UNIT[,UNIT...]] [--plain]\n"
+           "       " + name + " --show NUMBER UNIT\n"
            "\n"
            "Convert a length between fourteen units: in a window, or with --convert in a\n"
            "terminal.\n"
@@ -116,6 +118,8 @@ std::string helpText() {
            "  --to UNIT[,UNIT...]    print only these units' figures, in this order\n"
            "  --plain                figures any program reads: no grouping, '.' for the\n"
            "                         decimal point, 0.5 rather than .5, 12 rather than 12.\n"
+           "  --show NUMBER UNIT     open the converter window at once, without the splash,\n"
+           "                         with NUMBER converted from UNIT\n"
            "  -h, --help             print this help and exit\n"
            "  -v, --version          print the name and version and exit\n"
            "\n"
@@ -168,7 +172,7 @@ QString asClause(QString sentence) {
 
 }  // namespace
 
-std::optional<int> runCommandLine(int argc, char** argv) {
+std::optional<int> runCommandLine(int argc, char** argv, std::optional<ShownConversion>* shown) {
     const OurArguments ours = withoutQtOptions(argc, argv);
     if (!ours.lacksValue.isEmpty())
         return usageError(QStringLiteral("'%1' needs a value").arg(ours.lacksValue));
@@ -182,7 +186,8 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     const QCommandLineOption convert(QStringLiteral("convert"), QString(), QStringLiteral("NUMBER"));
     const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("UNITS"));
     const QCommandLineOption plain(QStringLiteral("plain"));
-    parser.addOptions({help, version, convert, to, plain});
+    const QCommandLineOption show(QStringLiteral("show"), QString(), QStringLiteral("NUMBER"));
+    parser.addOptions({help, version, convert, to, plain, show});
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -200,6 +205,21 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     }
 
     const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(show)) {
+        if (parser.isSet(convert) || parser.isSet(to) || parser.isSet(plain))
+            return usageError(QStringLiteral("--show goes with no other option"));
+        if (parser.values(show).size() > 1)
+            return usageError(QStringLiteral("--show given more than once"));
+        if (positional.size() != 1)
+            return usageError(positional.isEmpty() ? QStringLiteral("--show needs a unit after the number")
+                                                   : QStringLiteral("unexpected argument '%1'").arg(positional.at(1)));
+        std::variant<ShownConversion, int> checked = checkShownConversion(parser.value(show), positional.front());
+        if (const int* status = std::get_if<int>(&checked))
+            return *status;
+        if (shown)
+            *shown = std::get<ShownConversion>(std::move(checked));
+        return std::nullopt;
+    }
     if (!parser.isSet(convert)) {
         if (parser.isSet(to) || parser.isSet(plain))
             return usageError(QStringLiteral("%1 goes with --convert").arg(parser.isSet(to) ? "--to" : "--plain"));

@@ -20,6 +20,10 @@ enum ExitStatus : int {
 // (-platform, -style, -session and the like) are left to the application
 // object, which takes them as Qt takes them: by their exact name, the value
 // in the next argument.
-std::optional<int> runCommandLine(int argc, char** argv);
+//
+// --show NUMBER UNIT is checked here too; when it is right, the windows
+// should start with that conversion, which is put in *shown.
+struct ShownConversion;
+std::optional<int> runCommandLine(int argc, char** argv, std::optional<ShownConversion>* shown = nullptr);
 
 }  // namespace zelvar

@@ -2,12 +2,15 @@
 #include "command_line.h"
 #include "display_check.h"
 #include "runtime/program.h"
+#include "show_conversion.h"
 #include "zelvar_project.h"
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> status = zelvar::runCommandLine(argc, argv))
+    std::optional<zelvar::ShownConversion> shown;
+    if (const std::optional<int> status = zelvar::runCommandLine(argc, argv, &shown))
         return *status;
     if (const std::optional<int> status = zelvar::prepareDisplay(argc, argv))
         return *status;
-    return zelvar::startProgram(zelvar::zelvarProject(), argc, argv);
+    const zelvar::ProjectHeader project = zelvar::zelvarProject();
+    return zelvar::startProgram(shown ? zelvar::withConversionShown(project, *shown) : project, argc, argv);
 }

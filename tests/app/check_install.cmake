@@ -4,7 +4,7 @@
 # nothing else is: the copyright notice and the changelog in Debian's formats
 # are only for the package.
 # Run by CTest: cmake -DBUILD_DIR= -DPREFIX= -DBINDIR= -DDATADIR= -DMANDIR= -DEXECUTABLE= -DAPP_ID=
-#                    -P check_install.cmake
+#                    -DSEARCH_PROVIDER= -DSEARCH_BUS_NAME= -P check_install.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
@@ -16,7 +16,11 @@ set(expected
     "${BINDIR}/${EXECUTABLE}"
     "${DATADIR}/applications/${APP_ID}.desktop"
     "${DATADIR}/metainfo/${APP_ID}.metainfo.xml"
-    "${MANDIR}/man1/${EXECUTABLE}.1.gz")
+    "${MANDIR}/man1/${EXECUTABLE}.1.gz"
+    "${SEARCH_PROVIDER}"
+    "${DATADIR}/dbus-1/services/${SEARCH_BUS_NAME}.service"
+    "${DATADIR}/gnome-shell/search-providers/${APP_ID}.search-provider.ini"
+    "${DATADIR}/krunner/dbusplugins/${APP_ID}.desktop")
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected "${DATADIR}/icons/hicolor/${size}x${size}/apps/${EXECUTABLE}.png")
 endforeach()
@@ -85,5 +89,10 @@ if(NOT th MATCHES " 1 \"${release_date}\" \"[^\"]* ${version}\" ")
   message(FATAL_ERROR "the manual page is not dated ${release_date} for version ${version}: ${th}")
 endif()
 
+# The session bus starts the search provider from where it was installed.
+file(READ "${PREFIX}/${DATADIR}/dbus-1/services/${SEARCH_BUS_NAME}.service" service)
+if(NOT service MATCHES "\nExec=${PREFIX}/${SEARCH_PROVIDER}\n")
+  message(FATAL_ERROR "the service file does not start ${PREFIX}/${SEARCH_PROVIDER}:\n${service}")
+endif()
 file(REMOVE_RECURSE "${PREFIX}")
 message(STATUS "installed as expected:\n  ${expected}\n${printed}")

@@ -119,6 +119,9 @@ private slots:
         // Qt takes no "name=value" for the platform, so neither do we.
         QTest::newRow("platform with '='") << QStringList{"--platform=offscreen"} << "'--platform=offscreen'";
         QTest::newRow("Qt option without its value") << QStringList{"-style"} << "'-style'";
+        QTest::newRow("--show without a unit") << QStringList{"--show", "1"} << "unit";
+        QTest::newRow("--show with --to") << QStringList{"--show", "1", "ft", "--to", "m"} << "--show";
+        QTest::newRow("--show, unknown unit") << QStringList{"--show", "1", "parsec"} << "'parsec'";
     }
 
     void mistakes() {
@@ -377,6 +380,23 @@ private slots:
         // An unknown unit lists the units by their names and symbols.
         for (const char* word : {"league", "metre", "decameter", "mm"})
             QCOMPARE(r.err.contains(QLatin1String(word)), err.contains(QLatin1String("unknown unit")));
+    }
+
+    // --show reads NUMBER as --convert does; a number goes on to the window (no display here).
+    void show_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");  // its start
+        QTest::newRow("letters") << QStringList{"abc", "FEET"} << 2 << "zelvar: not a number: 'abc'\n";
+        QTest::newRow("a number") << QStringList{"-2.5", "ft"} << 1 << "zelvar: ";
+    }
+
+    void show() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, err);
+        const Run r = run(QStringList{"--show"} + arguments);
+        QTEST(r.status, "status");
+        QVERIFY2(r.err.startsWith(err), qPrintable(r.err));
     }
 };
 

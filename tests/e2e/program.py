@@ -33,7 +33,9 @@ class Program:
         self._converter = None
 
     # Starting and ending.
-    def start(self):
+    def environment(self):
+        """The run's environment: the desktop's, its platform, accessibility
+        on, the C locale unless the run sets one, and the run's tag."""
         self.desktop = self.h.desktop_for(self._desktop_kind)
         env = dict(self.desktop.env)
         # Only what this run sets decides the platform, scale, style and locale.
@@ -49,6 +51,10 @@ class Program:
         env.update(self._env)
         key, value = self._tag.split('=', 1)
         env[key] = value
+        return env
+
+    def start(self):
+        env = self.environment()
         self.h.log(f'[{self.name}] starting {self.h.binary}'
                    + ''.join(f' {k}={v}' for k, v in sorted(self._env.items())))
         with open(self._log_path, 'wb') as log:

@@ -157,7 +157,8 @@ def outer(args):
         # The buses' chatter and anything the runs print on stderr go to session.log.
         session_log_path = os.path.join(out_dir, 'session.log')
         with open(session_log_path, 'wb') as session_log:
-            inner = subprocess.Popen(['dbus-run-session', '--', sys.executable, os.path.abspath(__file__), '--inner',
+            inner = subprocess.Popen(['dbus-run-session', f'--config-file={session_bus_config(scratch, prefix)}', '--',
+                                      sys.executable, os.path.abspath(__file__), '--inner',
                                       '--binary', binary, '--out', out_dir, '--scratch', scratch,
                                       '--version', args.version]
                                      + (['--only', args.only] if args.only else []),
@@ -180,6 +181,17 @@ def outer(args):
         return status
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
+
+
+def session_bus_config(scratch, prefix):
+    """The session bus's own configuration, and the prefix's services (the search provider)."""
+    path = os.path.join(scratch, 'session.conf')
+    with open(path, 'w') as config:
+        config.write('<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"\n'
+                     ' "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">\n'
+                     '<busconfig><include>/usr/share/dbus-1/session.conf</include>'
+                     f'<servicedir>{prefix}/share/dbus-1/services</servicedir></busconfig>\n')
+    return path
 
 
 class Harness:
@@ -231,10 +243,10 @@ def inner(args):
         desktop = Desktop(processes, args.scratch, args.out)
         desktop.start()
         harness = Harness(args.binary, args.version, args.out, args.scratch, desktop, ScreenReader(), processes)
-        for name, env, run, kind in runs:
+        for name, env, run, kind, starts in runs:
             if expired:
                 break
-            program = Program(harness, name, env, kind)
+            program = (starts or Program)(harness, name, env, kind)
             started = time.monotonic()
             try:
                 program.start()

@@ -7,6 +7,7 @@ from typing import Callable, NamedTuple
 
 import person
 from desktop import SCREEN_HEIGHT, SCREEN_WIDTH
+from from_search import FromSearch, run_from_search
 from expected import (ABOUT_TEXT, CONVERTER_CLIENT, CONVERTER_CONTROLS, CONVERTER_FRAMES, EMPTY_RESULT_FIELDS,
                       GERMAN_YARDS, MINUS_TWO_AND_A_HALF_FEET, ONE_KILOMETER, ONE_LEAGUE, OVERFLOWING_ENTRY,
                       SPLASH_CLIENT, SPLASH_PICTURES, SPLASH_PLATFORM_LABEL, SPLASH_VERSION_LABEL_RIGHT_TOP,
@@ -306,6 +307,7 @@ class Run(NamedTuple):
     env: dict         # what the run sets in the program's environment, or a function making it
     steps: Callable   # steps(program)
     desktop: str = 'x11'  # or 'wayland'
+    starts: Callable = None  # the Program class that starts it, when not the plain one
 
 
 RUNS = (
@@ -316,4 +318,5 @@ RUNS = (
     Run('dark', qt6ct_environment(DARKER), run_in_colour_scheme),
     Run('contrast', qt6ct_environment(HIGH_CONTRAST), run_in_colour_scheme),
     Run('wayland', {}, run_under_wayland, desktop='wayland'),
+    Run('search', {}, run_from_search, starts=FromSearch),
 )

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gnome_search.h"
+
+#include <QDBusArgument>
+#include <QDBusMetaType>
+#include <QDBusVariant>
+
+#include "length_results.h"
+#include "window_launcher.h"
+
+namespace zelvar {
+namespace {
+
+// The query the terms make, or nothing when they are too many or too long
+// to be a length: joining them is then not worth its time.
+std::optional<std::string> joined(const QStringList& terms) {
+    constexpr qsizetype kMostTerms = 64;
+    if (terms.size() > kMostTerms)
+        return std::nullopt;
+    qsizetype length = 0;
+    for (const QString& term : terms)
+        length += term.size() + 1;
+    if (std::size_t(length) > kLongestLengthQuery)
+        return std::nullopt;
+    return terms.join(u' ').toStdString();
+}
+
+// A serialized GIcon, as g_icon_serialize writes a themed icon:
+// ('themed', <['zelvar', 'zelvar-symbolic']>).
+struct ThemedIcon {
+    QStringList names;
+};
+
+QDBusArgument& operator<<(QDBusArgument& out, const ThemedIcon& icon) {
+    out.beginStructure();
+    out << QStringLiteral("themed") << QDBusVariant(icon.names);
+    out.endStructure();
+    return out;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& in, ThemedIcon& icon) {
+    QString kind;
+    QDBusVariant names;
+    in.beginStructure();
+    in >> kind >> names;
+    in.endStructure();
+    icon.names = names.variant().toStringList();
+    return in;
+}
+
+}  // namespace
+}  // namespace zelvar
+
+Q_DECLARE_METATYPE(zelvar::ThemedIcon)
+
+namespace zelvar {
+
+GnomeSearch::GnomeSearch(QObject& provider, const LengthResults& results)
+    : QDBusAbstractAdaptor(&provider), results_(results) {
+    qDBusRegisterMetaType<QList<QVariantMap>>();
+    qDBusRegisterMetaType<ThemedIcon>();
+}
+
+QStringList GnomeSearch::GetInitialResultSet(const QStringList& terms) {
+    emit called();
+    const std::optional<std::string> query = joined(terms);
+    return query ? results_.ids(*query) : QStringList{};
+}
+
+// The terms may have changed in any way, so the query is read afresh.
+QStringList GnomeSearch::GetSubsearchResultSet(const QStringList&, const QStringList& terms) {
+    return GetInitialResultSet(terms);
+}
+
+QList<QVariantMap> GnomeSearch::GetResultMetas(const QStringList& identifiers) {
+    emit called();
+    static const ThemedIcon kIcon{{QStringLiteral(ZELVAR_ICON_NAME), QStringLiteral(ZELVAR_ICON_NAME "-symbolic")}};
+    QList<QVariantMap> metas;
+    for (const QString& id : identifiers) {
+        const std::optional<LengthResult> result = results_.result(id);
+        if (!result)
+            continue;
+        metas << QVariantMap{
+            {QStringLiteral("id"), result->id},
+            {QStringLiteral("name"), result->figure + u' ' + result->unitName},
+            {QStringLiteral("description"), result->converted},
+            {QStringLiteral("icon"), QVariant::fromValue(kIcon)},
+            {QStringLiteral("gicon"), QStringLiteral(ZELVAR_ICON_NAME)},
+            {QStringLiteral("clipboardText"), result->clipboardText},
+        };
+    }
+    return metas;
+}
+
+void GnomeSearch::ActivateResult(const QString& identifier, const QStringList&, uint timestamp) {
+    emit called();
+    if (const std::optional<LengthQuery> query = results_.query(identifier.toStdString()))
+        openWindow(query, timestamp);
+}
+
+void GnomeSearch::LaunchSearch(const QStringList& terms, uint timestamp) {
+    emit called();
+    const std::optional<std::string> text = joined(terms);
+    openWindow(text ? results_.query(*text) : std::nullopt, timestamp);
+}
+
+}  // namespace zelvar

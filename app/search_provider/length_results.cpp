@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "length_results.h"
+
+#include "engine/figures.h"
+#include "engine/result_order.h"
+#include "runtime/locale_number.h"
+
+namespace zelvar {
+namespace {
+
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The entry holds at most this many UTF-16 units; a longer number could not
+// be shown in the window.
+constexpr qsizetype kLongestEntry = 32767;
+
+}  // namespace
+
+LengthResults::LengthResults()
+    : separators_(userNumberSeparators()), readNumber_([this](std::string_view text) -> std::optional<float> {
+          if (text.size() > std::size_t(kLongestEntry) && qtText(text).size() > kLongestEntry)
+              return std::nullopt;
+          return reader_.read(text);
+      }) {}
+
+std::optional<LengthQuery> LengthResults::query(std::string_view text) const {
+    return readLengthQuery(text, readNumber_);
+}
+
+QStringList LengthResults::ids(std::string_view text) const {
+    const std::optional<LengthQuery> found = query(text);
+    if (!found)
+        return {};
+    const std::vector<LengthUnit> units =
+        found->target ? std::vector<LengthUnit>{*found->target} : unitsByUsefulness(found->unit, found->entered);
+    QStringList ids;
+    for (const LengthUnit unit : units)
+        ids << QString::fromStdString(lengthQueryText(*found, unit));
+    return ids;
+}
+
+std::optional<LengthResult> LengthResults::result(const QString& id) const {
+    const std::optional<LengthQuery> found = query(id.toStdString());
+    if (!found || !found->target)
+        return std::nullopt;
+    std::string figure;
+    const FigureConverter converter(found->unit, {*found->target}, FigureStyle::Window, separators_);
+    if (!converter.append(found->entered, '\n', figure))
+        return std::nullopt;
+    const QString shown = QString::fromStdString(figure);
+    return LengthResult{id, shown, qtText(unitName(*found->target)),
+                        qtText(found->number) + u' ' + qtText(unitName(found->unit)),
+                        withoutThousandsSeparators(shown, separators_)};
+}
+
+}  // namespace zelvar

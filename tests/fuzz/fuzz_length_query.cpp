@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Any text as a search query: a length read from it has a number and a target
+// other than its unit; its results are the thirteen other units once each (or
+// none, on overflow), and each result's id reads back to it with that target.
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+#include "engine/length_query.h"
+#include "engine/read_number.h"
+#include "engine/result_order.h"
+#include "tests/support/result_shape.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto readNumber = [](std::string_view text) -> std::optional<float> {
+        return zelvar::isWholeNumber(text) ? std::optional(static_cast<float>(zelvar::ReadNumber(text))) : std::nullopt;
+    };
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::optional<zelvar::LengthQuery> query = zelvar::readLengthQuery(text, readNumber);
+    if (!query)
+        return 0;
+    if (query->number.empty() || query->target == query->unit)
+        zelvar::fuzz::fail("a length without a number, or converted into its own unit", text);
+
+    std::vector<zelvar::LengthUnit> units = zelvar::unitsByUsefulness(query->unit, query->entered);
+    for (const zelvar::LengthUnit target : units) {
+        const std::optional<zelvar::LengthQuery> again =
+            zelvar::readLengthQuery(zelvar::lengthQueryText(*query, target), readNumber);
+        if (!again || again->number != query->number || again->unit != query->unit || again->target != target ||
+            std::memcmp(&again->entered, &query->entered, sizeof(float)) != 0)
+            zelvar::fuzz::fail("a result id does not read back to its length", text);
+    }
+    units.push_back(query->unit);
+    std::sort(units.begin(), units.end());
+    if (units.size() != 1 &&
+        (units.size() != zelvar::kUnitCount || std::adjacent_find(units.begin(), units.end()) != units.end()))
+        zelvar::fuzz::fail("the results are not the thirteen other units", text);
+    return 0;
+}

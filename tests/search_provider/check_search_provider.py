@@ -1,0 +1,130 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The search provider as the desktops reach it: installed into a scratch
+prefix, started by private session buses from its service file, called
+through GNOME Shell's and KRunner's interfaces, and gone when left idle.
+Usage: check_search_provider.py BUILD_DIR CMAKE"""
+
+import configparser
+import glob
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+from gi.repository import Gio, GLib
+
+GNOME, KRUNNER = 'org.gnome.Shell.SearchProvider2', 'org.kde.krunner1'
+FAILURES = []
+
+# Query, the targets of its results in order, and the first result's name,
+# description and clipboard text: worked out by hand from the rule of order
+# and the window's figures (1.524 = 5 x 0.3048; 1.5 km x 0.6213 mi).
+FIVE_FEET = ['METERS', 'CENTIMETERS', 'MILLIMETERS', 'KILOMETERS', 'DECIMETERS', 'DEKAMETERS', 'HECTOMETERS',
+             'INCHES', 'YARDS', 'MILES', 'RODS', 'FURLONG', 'LEAGUE']
+KM = ['MILES', 'YARDS', 'FEET', 'INCHES', 'RODS', 'FURLONG', 'LEAGUE', 'METERS', 'CENTIMETERS', 'MILLIMETERS',
+      'DEKAMETERS', 'HECTOMETERS', 'DECIMETERS']
+LENGTHS = [
+    ('en_US', '5 ft in m', ['METERS'], '1.524 METERS', '5 FEET', '1.524'),
+    ('en_US', '5ft', FIVE_FEET, '1.524 METERS', '5 FEET', '1.524'),
+    ('de_DE', '1,5 km', KM, ',93195 MILES', '1,5 KILOMETERS', ',93195'),
+    ('de_DE', '1234.5 yards to m', ['METERS'], '1.128,8268 METERS', '1234.5 YARDS', '1128,8268'),
+    ('en_US', '2 Miles AS Yards', ['YARDS'], '3,520. YARDS', '2 MILES', '3520.'),
+    ('en_US', '3 mi > km', ['KILOMETERS'], '4.8279 KILOMETERS', '3 MILES', '4.8279'),
+    ('en_US', '  -0.5   inch =  cm ', ['CENTIMETERS'], '-1.27 CENTIMETERS', '-0.5 INCHES', '-1.27'),
+]
+REFUSED = ['firefox', '5', 'ft', '5 apples', 'in', '5 ft in', '5 ft in feet', '1E38 lea', '5\tft', '5 ft\x1b',
+           '\u05d7\u05de\u05e9 ft', '1' * 100_000 + ' ft', '5 ' * 5000 + 'ft']
+
+
+def check(ok, what):
+    print(('ok    ' if ok else 'FAIL  ') + what)
+    if not ok:
+        FAILURES.append(what)
+
+
+class Bus:
+    """A private session bus under a locale, starting services from prefix."""
+
+    def __init__(self, folder, prefix, locale):
+        config = os.path.join(folder, f'{locale}.conf')
+        with open(config, 'w') as f:
+            f.write('<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"\n'
+                    ' "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">\n'
+                    f'<busconfig><type>session</type><listen>unix:tmpdir={folder}</listen>'
+                    f'<servicedir>{prefix}/share/dbus-1/services</servicedir>'
+                    '<policy context="default"><allow send_destination="*" eavesdrop="true"/>'
+                    '<allow eavesdrop="true"/><allow own="*"/></policy></busconfig>\n')
+        env = dict(os.environ, LC_ALL=f'{locale}.UTF-8', LANG=f'{locale}.UTF-8')
+        self.daemon = subprocess.Popen(['dbus-daemon', f'--config-file={config}', '--print-address=1', '--nofork'],
+                                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, env=env)
+        flags = Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION
+        self.connection = Gio.DBusConnection.new_for_address_sync(self.daemon.stdout.readline().strip(), flags)
+        key_file = configparser.ConfigParser()
+        key_file.read(glob.glob(f'{prefix}/share/gnome-shell/search-providers/*.ini'))
+        section = key_file['Shell Search Provider']
+        self.name, self.path = section['BusName'], section['ObjectPath']
+
+    def call(self, interface, method, signature, *arguments, bus=False):
+        name, path = ('org.freedesktop.DBus', '/org/freedesktop/DBus') if bus else (self.name, self.path)
+        return self.connection.call_sync(name, path, interface, method, GLib.Variant(signature, arguments), None, 0,
+                                         20000, None).unpack()[0]
+
+    def owner(self):
+        """The provider's executable while it holds its name."""
+        if self.call('org.freedesktop.DBus', 'NameHasOwner', '(s)', self.name, bus=True):
+            return os.readlink('/proc/%d/exe' % self.call('org.freedesktop.DBus', 'GetConnectionUnixProcessID', '(s)',
+                                                          self.name, bus=True))
+
+    def ids(self, query):
+        return self.call(GNOME, 'GetInitialResultSet', '(as)', query.split(' '))
+
+
+def main(build, cmake):
+    with tempfile.TemporaryDirectory() as folder:
+        prefix = os.path.join(folder, 'prefix')
+        subprocess.run([cmake, '--install', build, '--prefix', prefix], check=True, capture_output=True)
+        buses = {locale: Bus(folder, prefix, locale) for locale in ('en_US', 'de_DE')}
+        english = buses['en_US']
+        try:
+            check(english.owner() is None, 'nothing owns the bus name before the first call')
+            check(english.ids('5 ft in m') == ['5 FEET in METERS'], 'the first call is answered')
+            check((english.owner() or '').startswith(prefix + '/'), f'the bus started the installed provider: {english.owner()}')
+
+            for locale, query, targets, name, description, clipboard in LENGTHS:
+                bus = buses[locale]
+                ids = bus.ids(query)
+                check([i.rsplit(' in ', 1)[-1] for i in ids] == targets, f'{query!r} ({locale}): results {ids}')
+                check(bus.call(GNOME, 'GetSubsearchResultSet', '(asas)', ids, query.split(' ')) == ids,
+                      f'{query!r}: the same results in a subsearch')
+                metas = bus.call(GNOME, 'GetResultMetas', '(as)', ids)
+                first = metas[0] if metas else {}
+                check([m['id'] for m in metas] == ids and (first['name'], first['description'], first['clipboardText'],
+                      first['gicon']) == (name, description, clipboard, 'zelvar'), f'{query!r}: metas {first}')
+                matches = bus.call(KRUNNER, 'Match', '(s)', query)
+                check([m[0] for m in matches] == ids and matches[0][1:4] == (name, 'zelvar', 50)
+                      and matches[0][5]['subtext'] == description, f'{query!r}: KRunner matches {matches[:1]}')
+
+            for query in REFUSED:
+                check(english.ids(query) == [] and english.call(KRUNNER, 'Match', '(s)', query) == [],
+                      f'no results for {query[:20]!r}')
+            check(english.call(GNOME, 'GetResultMetas', '(as)', ['', '5 FEET', 'nonsense', '9' * 200_000]) == [],
+                  'no metas for ids the provider never gave')
+
+            time.sleep(25)
+            check(english.owner() is not None, 'still there after 25 idle seconds')
+            time.sleep(10)
+            check(english.owner() is None, 'gone after 30 idle seconds')
+            metas = english.call(GNOME, 'GetResultMetas', '(as)', ['5 FEET in METERS'])
+            check([m['name'] for m in metas] == ['1.524 METERS'], 'an id from the process that left reads in the next')
+        finally:
+            for bus in buses.values():
+                bus.daemon.terminate()
+                bus.daemon.wait()
+    print(f'{len(FAILURES)} checks failed' if FAILURES else 'all checks passed')
+    return 1 if FAILURES else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main(*sys.argv[1:3]))
