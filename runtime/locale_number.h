@@ -48,16 +48,4 @@ std::optional<QString> numberForReader(QStringView text, const QLocale& locale);
 // caller reading many numbers may skip it for those.
 QByteArray asciiNumberMarks(const QLocale& locale);
 
-// The decimal point and thousands separator of a locale, as the result
-// renderer takes them.
-NumberSeparators numberSeparatorsOf(const QLocale& locale);
-
-// The user's own, read afresh on each call from the system locale
-// (LC_ALL, LC_NUMERIC, LANG).
-NumberSeparators userNumberSeparators();
-
-// A rendered result with its thousands separators taken out, ready to paste
-// into a spreadsheet; the decimal separator stays as it is.
-QString withoutThousandsSeparators(const QString& text, const NumberSeparators& separators);
-
 }  // namespace zelvar
