@@ -291,4 +291,13 @@ bool isWholeNumber(std::string_view text) {
     return at == text.size();
 }
 
+std::optional<double> ReadWholeNumber(std::string_view text) {
+    // A short plain decimal is whole by its reading.
+    if (const std::optional<double> value = readShortDecimal(text))
+        return value;
+    if (!isWholeNumber(text))
+        return std::nullopt;
+    return ReadNumber(text);
+}
+
 }  // namespace zelvar

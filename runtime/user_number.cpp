@@ -11,9 +11,9 @@ namespace zelvar {
 namespace {
 
 std::optional<float> readWhole(std::string_view text) {
-    if (!isWholeNumber(text))
-        return std::nullopt;
-    return static_cast<float>(ReadNumber(text));
+    if (const std::optional<double> value = ReadWholeNumber(text))
+        return static_cast<float>(*value);
+    return std::nullopt;
 }
 
 }  // namespace
