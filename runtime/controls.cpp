@@ -85,15 +85,36 @@ bool PictureBox::event(QEvent* event) {
     return QLabel::event(event);
 }
 
+QSize PictureBox::pixelsOnScreen() const {
+    return contentsRect().size() * devicePixelRatioF();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    // Moved to a screen of another density, or resized: stretched afresh
+    // from the file, not from the picture kept.
+    if (stretchedTo_.isValid() && stretchedTo_ != pixelsOnScreen())
+        load();
+    QLabel::paintEvent(event);
+}
+
 // On a dense screen the picture drawn at twice the pixels, where there is
-// one, rather than the plain one stretched.
+// one, rather than the plain one stretched. It is stretched here as QLabel
+// would stretch it at paint time, pixel for pixel, so that the decoded file,
+// up to four times the pixels on screen, need not be kept beside it.
 void PictureBox::load() {
     const qreal ratio = devicePixelRatioF();
-    const QString file = pictureFileFor(file_, ratio);
-    QPixmap picture(file);
-    if (file != file_)
-        picture.setDevicePixelRatio(2);
-    setPixmap(picture);
+    stretchedTo_ = pixelsOnScreen();
+    // Converted as QPixmap(file) converts it, but without its copy in the
+    // pixmap cache, which would keep the file's pixels for the program's life.
+    const QPixmap file = QPixmap::fromImage(readPicture(pictureFileFor(file_, ratio)));
+    if (file.isNull()) {
+        setPixmap(file);
+        return;
+    }
+    QPixmap stretched =
+        QPixmap::fromImage(file.toImage().scaled(stretchedTo_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    stretched.setDevicePixelRatio(ratio);
+    setPixmap(stretched);
 }
 
 DropDownCombo::DropDownCombo(QWidget* parent) : QComboBox(parent) {

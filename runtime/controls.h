@@ -45,7 +45,9 @@ void setSingleBorder(QLabel& label);
 // A picture from an image file, stretched over the control's box. The file is
 // decoded when the control's window is first painted rather than when the
 // control is made: a window's first appearance need not wait for its pictures
-// to be decoded, only its first paint does.
+// to be decoded, only its first paint does. Only the picture as stretched is
+// kept, not the file's own pixels; resized, or on a screen of another pixel
+// density, it is stretched again from the file.
 class PictureBox : public QLabel {
     Q_OBJECT
 
@@ -54,12 +56,15 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void load();
+    QSize pixelsOnScreen() const;
 
     QString file_;
     bool loadRequested_ = false;
+    QSize stretchedTo_;
 };
 
 // A form's drop-down combo: an editable text part over a list that only the

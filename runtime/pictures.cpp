@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures.h"
 
+#include "deferred_icons.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QIconEngine>
+#include <QImageReader>
 #include <QList>
 #include <QPixmap>
 #include <QStringList>
-#include <optional>
 #include <utility>
 
 namespace zelvar {
@@ -22,70 +23,17 @@ struct Rendering {
     QString file;
 };
 
-// An icon file and its renderings, none of them read until the icon is first
-// drawn or asked for its sizes: the application's icon is set before the
-// splash shows, and the splash draws an icon of its own. Once read, the icon
-// is Qt's own icon of the file and every rendering, and answers as that does.
-class RenderingsIconEngine : public QIconEngine {
-public:
-    RenderingsIconEngine(const QString& file, QList<Rendering> renderings)
-        : file_(file), renderings_(std::move(renderings)) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-        // QIcon::paint has already placed rect by actualSize, as Qt's own
-        // engine is given it.
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+// Qt's own icon of the file, with the renderings at the sizes it lacks: at
+// its own sizes the file's images are the icon, as drawn.
+QIcon iconFromFiles(const QString& file, const QList<Rendering>& renderings) {
+    QIcon icon(file);
+    const QList<QSize> own = icon.availableSizes();
+    for (const Rendering& rendering : renderings) {
+        if (!own.contains(QSize(rendering.size, rendering.size)))
+            icon.addPixmap(QPixmap::fromImage(readPicture(rendering.file)));
     }
-
-    // Qt's own engine draws at exactly its actual size, at scale 1.
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().pixmap(size, 1.0, mode, state).size();
-    }
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().pixmap(size, 1.0, mode, state);
-    }
-
-    // QIcon asks with the size in device pixels; handed back in logical
-    // ones, QIcon multiplies them out again to the same size.
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-        return icon().pixmap(size / scale, scale, mode, state);
-    }
-
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return icon().availableSizes(mode, state);
-    }
-
-    void addPixmap(const QPixmap& pixmap, QIcon::Mode mode, QIcon::State state) override {
-        icon().addPixmap(pixmap, mode, state);
-    }
-
-    void addFile(const QString& file, const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        icon().addFile(file, size, mode, state);
-    }
-
-    bool isNull() override { return icon_ ? icon_->isNull() : !QFileInfo::exists(file_); }
-
-    QString key() const override { return QStringLiteral("zelvar.renderings"); }
-
-    QIconEngine* clone() const override { return new RenderingsIconEngine(*this); }
-
-private:
-    QIcon& icon() {
-        if (!icon_) {
-            icon_.emplace(file_);
-            // Each rendering adds a size, even one the icon file has too:
-            // the window manager is sent both and picks its own.
-            for (const Rendering& rendering : renderings_)
-                icon_->addFile(rendering.file, QSize(rendering.size, rendering.size));
-        }
-        return *icon_;
-    }
-
-    QString file_;
-    QList<Rendering> renderings_;
-    std::optional<QIcon> icon_;
-};
+    return icon;
+}
 
 QIcon iconWithRenderings(const QString& file) {
     // A window's icon goes to the window manager in every size it has;
@@ -107,7 +55,11 @@ QIcon iconWithRenderings(const QString& file) {
         if (size > 0 && size <= kLargestWindowIcon)
             sharp.append({size, renderings.filePath(png)});
     }
-    return QIcon(new RenderingsIconEngine(file, std::move(sharp)));
+    // Nothing is read until the icon is first drawn or asked for its sizes:
+    // the application's icon is set before the splash shows, and the splash
+    // draws an icon of its own.
+    return deferredIcon([file, sharp = std::move(sharp)] { return iconFromFiles(file, sharp); },
+                        [file] { return !QFileInfo::exists(file); });
 }
 
 // One icon for each file, for the application's life: the application and
@@ -118,6 +70,12 @@ QHash<QString, QIcon>& iconsMade() {
 }
 
 }  // namespace
+
+QImage readPicture(const QString& file) {
+    QImageReader reader(file, QFileInfo(file).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 QString pictureFileFor(const QString& file, qreal devicePixelRatio) {
     if (devicePixelRatio <= 1)

@@ -2,10 +2,15 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QString>
 
 // Pictures and icons drawn from files, sharp on dense and large screens.
 namespace zelvar {
+
+// A picture file read in the format its name ends in. Qt, left to find the
+// format itself, would first load every image plugin installed to ask it.
+QImage readPicture(const QString& file);
 
 // The file to draw a picture from on a screen of the given device pixel
 // ratio: above 1, its sibling drawn at twice the pixels ("name@2x.ext"),

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "controls.h"
+#include "deferred_icons.h"
 #include "fonts.h"
 #include "form_life.h"
 #include "messages.h"
@@ -26,6 +27,7 @@ QString versionText(const ProjectHeader& project) {
 
 FormApplication::FormApplication(int& argc, char** argv) : QApplication(argc, argv) {
     installFontSubstitutes();
+    installDeferredStyleIcons();
     installDropDownComboAccessibility();
     setQuitOnLastWindowClosed(true);
 }

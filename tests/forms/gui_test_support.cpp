@@ -110,4 +110,21 @@ QString focusedControl() {
     return {};
 }
 
+QImage drawnBy(QWidget& control) {
+    const qreal ratio = control.devicePixelRatioF();
+    QImage image(control.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    control.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+QImage drawnByQLabel(const QString& file, QSize size) {
+    QLabel label;
+    label.setScaledContents(true);
+    label.setPixmap(QPixmap(file));
+    label.resize(size);
+    return drawnBy(label);
+}
+
 }  // namespace zelvar::test

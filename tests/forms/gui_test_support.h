@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QImage>
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
@@ -69,5 +70,11 @@ void pickFromList(QComboBox& combo, const QString& item);
 // The object name of the form control that holds the keyboard focus (a combo
 // box's text part counts as the combo box).
 QString focusedControl();
+
+// What a control draws, without its window's background, at its pixel density.
+QImage drawnBy(QWidget& control);
+
+// What Qt's own label draws for a picture file stretched over a box of that size.
+QImage drawnByQLabel(const QString& file, QSize size);
 
 }  // namespace zelvar::test

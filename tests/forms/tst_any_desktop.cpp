@@ -6,7 +6,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QImageReader>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -213,11 +212,7 @@ private slots:
         auto* picture = form->findChild<PictureBox*>(name);
         QVERIFY(picture);
         const bool dense = picture->devicePixelRatioF() > 1;
-        const QImage file = QImageReader(dense ? sharp : plain).read();
-        QVERIFY(!file.isNull());
-        const QImage drawn = picture->pixmap().toImage();
-        QCOMPARE(drawn, file.convertToFormat(drawn.format()));
-        QCOMPARE(QSizeF(drawn.size()) / drawn.devicePixelRatio(), QSizeF(QImageReader(plain).size()));
+        QCOMPARE(test::drawnBy(*picture), test::drawnByQLabel(dense ? sharp : plain, picture->size()));
     }
 };
 

@@ -7,10 +7,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QProxyStyle>
+#include <QToolButton>
 #include <QtTest>
 #include <memory>
 
+#include "runtime/deferred_icons.h"
 #include "runtime/form_input.h"
 #include "runtime/locale_number.h"
 #include "runtime/qt_internals.h"
@@ -106,6 +110,25 @@ private slots:
         QFETCH(QString, pasted);
         QFETCH(QString, forReader);
         QCOMPARE(zelvar::numberForReader(pasted, locale).value_or(QString()), forReader);
+    }
+
+    // A menu bar asks the style for its extension button's icon as it is
+    // made; the icon is the style's own, but no image plugin is loaded to
+    // read it until it is drawn.
+    void menuBarExtensionIconDeferred() {
+        const auto imagePluginsLoaded = [] {
+            QFile maps(QStringLiteral("/proc/self/maps"));
+            return maps.open(QIODevice::ReadOnly) ? maps.readAll().count("/imageformats/") : -1;
+        };
+        zelvar::installDeferredStyleIcons();
+        const qsizetype before = imagePluginsLoaded();
+        QMenuBar bar;
+        auto* extension = bar.findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+        QVERIFY(extension);
+        QCOMPARE(imagePluginsLoaded(), before);
+        const QStyle* own = qobject_cast<QProxyStyle*>(QApplication::style())->baseStyle();
+        const QIcon icon = own->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, &bar);
+        QCOMPARE(extension->icon().pixmap(16).toImage(), icon.pixmap(16).toImage());
     }
 
     // The pieces of Qt's own widgets the program relies on: a Qt that

@@ -137,8 +137,9 @@ private slots:
         QCOMPARE(imageOf(splash->windowIcon(), 32), imageOf(logo, 32));
         QCOMPARE(imageOf(splash->windowIcon(), 16), imageOf(logo, 16));
         QVERIFY(imageOf(splash->windowIcon(), 32) != imageOf(QApplication::windowIcon(), 32));
-        QCOMPARE(control<QLabel>("imgLogo").pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
-                 imageOf(logo, 32));
+        auto& imgLogo = control<QLabel>("imgLogo");
+        QCOMPARE(test::drawnBy(imgLogo),
+                 test::drawnByQLabel(QStringLiteral(":/pictures/splash-logo.ico"), imgLogo.size()));
         // No control takes the keyboard from the window, whose keys hand over.
         for (QWidget* child : splash->findChildren<QWidget*>())
             QCOMPARE(child->focusPolicy(), Qt::NoFocus);
