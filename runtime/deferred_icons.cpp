@@ -76,7 +76,7 @@ public:
         if (option || (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton))
             return QProxyStyle::standardIcon(icon, option, widget);
         return deferredIcon(
-            // The widget may be gone by then; the style asks it only for its direction and screen.
+            // The widget may be gone by the time the icon is drawn.
             [style = QPointer<QStyle>(baseStyle()), icon, widget = QPointer<QWidget>(const_cast<QWidget*>(widget))] {
                 return style ? style->standardIcon(icon, nullptr, widget) : QIcon();
             },

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures.h"
 
-#include "deferred_icons.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -13,6 +11,8 @@
 #include <QPixmap>
 #include <QStringList>
 #include <utility>
+
+#include "deferred_icons.h"
 
 namespace zelvar {
 
