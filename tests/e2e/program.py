@@ -92,6 +92,8 @@ class Program:
         except subprocess.TimeoutExpired:
             raise StepFailed(f'the program was still running {END_TIMEOUT} s after {after}') from None
         self.checks.equal(self.left_behind(), [], f'processes of the program left after {after}')
+        if status != 0:  # a sanitizer's report, or Qt's last words, says why
+            self.h.log(f'  the program ended with status {status} after {after}; its last output:\n{self.output()}')
         return status
 
     def left_behind(self):
