@@ -15,13 +15,9 @@ set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VENDOR "${ZELVAR_AUTHORS}")
 set(CPACK_PACKAGE_CONTACT "${ZELVAR_CONTACT}")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${PROJECT_HOMEPAGE_URL}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "exact length converter for customary and metric units")
-set(CPACK_PACKAGE_DESCRIPTION "\
-${ZELVAR_TITLE} converts a length between fourteen units at once: league, mile,
-furlong, rod, yard, foot and inch, and kilometre down to millimetre.
-Type a number, pick its unit and press CONVERT; the value appears in the
-thirteen other units in a fixed grid, every digit following one fixed
-conversion table.")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${ZELVAR_SYNOPSIS}")
+set(CPACK_PACKAGE_DESCRIPTION "${ZELVAR_DESCRIPTION}
+Every digit follows one fixed conversion table.")
 set(CPACK_STRIP_FILES ON)
 # Everything a plain install puts in place, and the Debian-only files.
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};ALL;/"
