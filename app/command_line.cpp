@@ -10,6 +10,7 @@
 #include "engine/units.h"
 #include "show_conversion.h"
 #include "terminal_conversion.h"
+#include "terminal_messages.h"
 #include "zelvar_project.h"
 
 namespace zelvar {
@@ -77,17 +78,13 @@ OurArguments withoutQtOptions(int argc, char** argv) {
     return ours;
 }
 
-std::string programName() {
-    return zelvarProject().executableName.toStdString();
-}
-
 // Writes all of text to the stream; false when it could not.
 bool write(std::FILE* stream, const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), stream) == text.size() && std::fflush(stream) == 0;
 }
 
 int usageError(const QString& mistake) {
-    write(stderr, programName() + ": " + mistake.toStdString() + "; try --help\n");
+    complain(mistake.toStdString() + "; try --help");
     return kExitUsage;
 }
 

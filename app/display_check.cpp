@@ -11,7 +11,7 @@
 
 #include "command_line.h"
 #include "runtime/qt_internals.h"
-#include "zelvar_project.h"
+#include "terminal_messages.h"
 
 namespace zelvar {
 namespace {
@@ -95,7 +95,7 @@ bool isSet(const char* variable) {
 }  // namespace
 
 std::optional<int> prepareDisplay(int argc, char** argv) {
-    const std::string program = zelvarProject().executableName.toStdString();
+    const std::string program = programName();
     const std::string advice = "; run it from a desktop session, or use --convert in a terminal\n";
 
     // What names the display or the platform, for the message.

@@ -5,32 +5,21 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <cstdio>
 
 #include "command_line.h"
 #include "engine/unit_words.h"
 #include "forms/forms.h"
 #include "runtime/locale_number.h"
 #include "runtime/user_number.h"
-#include "zelvar_project.h"
+#include "terminal_messages.h"
 
 namespace zelvar {
 namespace {
 
 constexpr qsizetype kLongestEntry = 32767;
 
-// A typed text for a message: short, and without control characters.
-QString quoted(const QString& text) {
-    QString shown = text.left(60);
-    for (QChar& c : shown) {
-        if (c.category() == QChar::Other_Control)
-            c = u'?';
-    }
-    return u'\'' + shown + (text.size() > 60 ? QStringLiteral("...'") : QStringLiteral("'"));
-}
-
-int refuse(const QString& why) {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(zelvarProject().executableName), qPrintable(why));
+int refuse(const std::string& why) {
+    complain(why);
     return kExitUsage;
 }
 
@@ -45,9 +34,9 @@ template <typename Control> Control& control(QWidget& form, const char* name) {
 std::variant<ShownConversion, int> checkShownConversion(const QString& number, const QString& unit) {
     const std::optional<LengthUnit> found = unitFromWord(unit.toStdString());
     if (!found)
-        return refuse(QStringLiteral("unknown unit %1; try --help").arg(quoted(unit)));
+        return refuse(unknownUnit(unit.toStdString()));
     if (number.size() > kLongestEntry || !UserNumberReader().read(number.toStdString()))
-        return refuse(QStringLiteral("not a number: %1").arg(quoted(number)));
+        return refuse("not a number: " + quoted(number.toStdString()));
     return ShownConversion{numberForReader(number, QLocale::system()).value_or(number.trimmed()), *found};
 }
 

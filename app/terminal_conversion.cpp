@@ -19,44 +19,13 @@
 #include "runtime/locale_number.h"
 #include "runtime/messages.h"
 #include "runtime/user_number.h"
-#include "zelvar_project.h"
+#include "terminal_messages.h"
 
 namespace zelvar {
 namespace {
 
 // The longest text the entry takes; a longer line is no number.
 constexpr std::size_t kLongestEntry = 32767;
-
-std::string programName() {
-    return zelvarProject().executableName.toStdString();
-}
-
-void complain(const std::string& text) {
-    std::fputs((programName() + ": " + text + "\n").c_str(), stderr);
-}
-
-// A typed text for a message: short, and with no control character that
-// could upset the terminal.
-std::string quoted(std::string_view text) {
-    constexpr std::size_t kShown = 60;
-    std::string shown(text.substr(0, kShown));
-    for (char& c : shown) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            c = '?';
-    }
-    return "'" + shown + (text.size() > kShown ? "...'" : "'");
-}
-
-std::string acceptedUnitWords() {
-    std::string list;
-    std::optional<LengthUnit> previous;
-    for (const UnitWord& entry : unitWords()) {
-        list += entry.unit == previous ? ", " : "\n  ";
-        list += entry.word;
-        previous = entry.unit;
-    }
-    return list;
-}
 
 // The length of UTF-8 text in UTF-16 units, as the entry counts characters.
 std::size_t utf16Length(std::string_view text) {
@@ -72,7 +41,7 @@ std::size_t utf16Length(std::string_view text) {
 std::optional<LengthUnit> unitOrComplain(const QString& word) {
     const std::optional<LengthUnit> unit = unitFromWord(word.toStdString());
     if (!unit)
-        complain("unknown unit '" + word.toStdString() + "'; the units are:" + acceptedUnitWords());
+        complain(unknownUnit(word.toStdString()));
     return unit;
 }
 

@@ -121,7 +121,6 @@ private slots:
         QTest::newRow("Qt option without its value") << QStringList{"-style"} << "'-style'";
         QTest::newRow("--show without a unit") << QStringList{"--show", "1"} << "unit";
         QTest::newRow("--show with --to") << QStringList{"--show", "1", "ft", "--to", "m"} << "--show";
-        QTest::newRow("--show, unknown unit") << QStringList{"--show", "1", "parsec"} << "'parsec'";
     }
 
     void mistakes() {
@@ -366,6 +365,13 @@ private slots:
         QTest::newRow("no unit") << QStringList{"1", ""} << QStringList{} << 2 << "zelvar: unknown unit ''";
         QTest::newRow("unknown unit to") << QStringList{"1", "ft", "--to", "m,parsec"} << QStringList{} << 2
                                          << "zelvar: unknown unit 'parsec'";
+        // What is typed comes back cut after 60 characters, never inside one,
+        // and with no control character that the terminal would act on.
+        QTest::newRow("long text") << QStringList{"a" + QString(70, u'€'), "FEET"} << QStringList{} << 2
+                                   << "zelvar: not a number: 'a" + QString(59, u'€') + "...'\n";
+        QTest::newRow("escape sequences") << QStringList{"1", QString::fromUtf8("\x1b]0;title\x07\xc2\x9b"
+                                                                                "2J")}
+                                          << QStringList{} << 2 << "zelvar: unknown unit '?]0;title??2J'";
     }
 
     void refused() {
@@ -389,6 +395,8 @@ private slots:
         QTest::addColumn<QString>("err");  // its start
         QTest::newRow("letters") << QStringList{"abc", "FEET"} << 2 << "zelvar: not a number: 'abc'\n";
         QTest::newRow("a number") << QStringList{"-2.5", "ft"} << 1 << "zelvar: ";
+        QTest::newRow("unknown unit") << QStringList{"1", "parsec"} << 2
+                                      << "zelvar: unknown unit 'parsec'; the units are:\n  league";
     }
 
     void show() {

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// What the program says in the terminal when it refuses something: one line
+// on standard error, after the program's name, as other command-line tools do.
+namespace zelvar {
+
+// The name the program's lines start with: its executable's.
+std::string programName();
+
+// Writes "zelvar: text" and a line end to standard error.
+void complain(std::string_view text);
+
+// Something typed, for a message: in quotes, cut after 60 characters (never
+// inside one), and with each control character shown as '?', so that what a
+// person typed cannot move the cursor or retitle the terminal.
+std::string quoted(std::string_view utf8);
+
+// "unknown unit 'word'; the units are:" and the words each unit answers to.
+std::string unknownUnit(std::string_view word);
+
+}  // namespace zelvar
