@@ -144,6 +144,11 @@ std::string helpText() {
     // clang-format on
 }
 
+// An argument as a message shows it (see quoted).
+QString quotedArgument(const QString& argument) {
+    return QString::fromStdString(quoted(argument.toStdString()));
+}
+
 // The option as it was typed, dashes and all, for the message that names it.
 QString typedOption(const QStringList& arguments, const QString& name) {
     for (const QString& argument : arguments) {
@@ -172,7 +177,7 @@ QString asClause(QString sentence) {
 std::optional<int> runCommandLine(int argc, char** argv, std::optional<ShownConversion>* shown) {
     const OurArguments ours = withoutQtOptions(argc, argv);
     if (!ours.lacksValue.isEmpty())
-        return usageError(QStringLiteral("'%1' needs a value").arg(ours.lacksValue));
+        return usageError(QStringLiteral("%1 needs a value").arg(quotedArgument(ours.lacksValue)));
     const QStringList& arguments = ours.arguments;
 
     QCommandLineParser parser;
@@ -189,7 +194,8 @@ std::optional<int> runCommandLine(int argc, char** argv, std::optional<ShownConv
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
-            return usageError(QStringLiteral("unknown option '%1'").arg(typedOption(arguments, unknown.front())));
+            return usageError(
+                QStringLiteral("unknown option %1").arg(quotedArgument(typedOption(arguments, unknown.front()))));
         return usageError(asClause(parser.errorText()));
     }
     if (parser.isSet(help)) {
@@ -208,8 +214,9 @@ std::optional<int> runCommandLine(int argc, char** argv, std::optional<ShownConv
         if (parser.values(show).size() > 1)
             return usageError(QStringLiteral("--show given more than once"));
         if (positional.size() != 1)
-            return usageError(positional.isEmpty() ? QStringLiteral("--show needs a unit after the number")
-                                                   : QStringLiteral("unexpected argument '%1'").arg(positional.at(1)));
+            return usageError(positional.isEmpty()
+                                  ? QStringLiteral("--show needs a unit after the number")
+                                  : QStringLiteral("unexpected argument %1").arg(quotedArgument(positional.at(1))));
         std::variant<ShownConversion, int> checked = checkShownConversion(parser.value(show), positional.front());
         if (const int* status = std::get_if<int>(&checked))
             return *status;
@@ -221,7 +228,7 @@ std::optional<int> runCommandLine(int argc, char** argv, std::optional<ShownConv
         if (parser.isSet(to) || parser.isSet(plain))
             return usageError(QStringLiteral("%1 goes with --convert").arg(parser.isSet(to) ? "--to" : "--plain"));
         if (!positional.isEmpty())
-            return usageError(QStringLiteral("unexpected argument '%1'").arg(positional.front()));
+            return usageError(QStringLiteral("unexpected argument %1").arg(quotedArgument(positional.front())));
         return std::nullopt;
     }
     if (parser.values(convert).size() > 1)
@@ -229,7 +236,7 @@ std::optional<int> runCommandLine(int argc, char** argv, std::optional<ShownConv
     if (positional.isEmpty())
         return usageError(QStringLiteral("--convert needs a unit after the number"));
     if (positional.size() > 1)
-        return usageError(QStringLiteral("unexpected argument '%1'").arg(positional.at(1)));
+        return usageError(QStringLiteral("unexpected argument %1").arg(quotedArgument(positional.at(1))));
     QStringList targets;
     for (const QString& units : parser.values(to))
         targets += units.split(QLatin1Char(','));

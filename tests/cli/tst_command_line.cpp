@@ -119,6 +119,8 @@ private slots:
         // Qt takes no "name=value" for the platform, so neither do we.
         QTest::newRow("platform with '='") << QStringList{"--platform=offscreen"} << "'--platform=offscreen'";
         QTest::newRow("Qt option without its value") << QStringList{"-style"} << "'-style'";
+        QTest::newRow("an argument with a control character")
+            << QStringList{"--convert", "1", "FEET", "\x1b[2J"} << "'?[2J'";
         QTest::newRow("--show without a unit") << QStringList{"--show", "1"} << "unit";
         QTest::newRow("--show with --to") << QStringList{"--show", "1", "ft", "--to", "m"} << "--show";
     }
