@@ -95,8 +95,7 @@ bool isSet(const char* variable) {
 }  // namespace
 
 std::optional<int> prepareDisplay(int argc, char** argv) {
-    const std::string program = programName();
-    const std::string advice = "; run it from a desktop session, or use --convert in a terminal\n";
+    const std::string advice = "; run it from a desktop session, or use --convert in a terminal";
 
     // What names the display or the platform, for the message.
     std::string named;
@@ -110,14 +109,13 @@ std::optional<int> prepareDisplay(int argc, char** argv) {
     name("WAYLAND_DISPLAY=", std::getenv("WAYLAND_DISPLAY"));
     name("DISPLAY=", std::getenv("DISPLAY"));
     if (named.empty()) {
-        std::fputs((program + ": no display to open (DISPLAY and WAYLAND_DISPLAY are not set)" + advice).c_str(),
-                   stderr);
+        complain("no display to open (DISPLAY and WAYLAND_DISPLAY are not set)" + advice);
         return kExitCannotRun;
     }
     if (isSet("QT_FATAL_WARNINGS") || isSet("QT_FATAL_CRITICALS"))
         return std::nullopt;
 
-    failureLine = program + ": cannot open the display (" + named + ")" + advice;
+    failureLine = programName() + ": cannot open the display (" + named + ")" + advice + "\n";
     shownBy = qInstallMessageHandler(holdWhileStarting);
     qAddPreRoutine(platformStarted);
     return std::nullopt;
