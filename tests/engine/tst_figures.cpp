@@ -47,35 +47,32 @@ private slots:
     void figures() {
         QFETCH(std::string, typed);
         const float entered = static_cast<float>(ReadNumber(typed));
+        const NumberSeparators german{".", ","};
         std::vector<LengthUnit> everyUnit;
         for (auto info = kUnits.rbegin(); info != kUnits.rend(); ++info)
             everyUnit.push_back(info->unit);
-        for (const NumberSeparators& separators : {NumberSeparators{}, NumberSeparators{".", ","}}) {
-            for (const UnitInfo& source : kUnits) {
-                const ConvertResult grid = convertEntry(typed, source.name, separators);
-                const bool converted = grid.status == ConvertStatus::Converted;
-                std::string window, plain, alone = "kept";
-                for (const LengthUnit unit : everyUnit) {
-                    const std::string shown = unit == source.unit
-                                                  ? FormatResult(entered, ResultPrecision::Single, separators)
-                                                  : grid.captions[unitIndex(unit)];
-                    window += (window.empty() ? "" : "\t") + shown;
-                    if (separators.decimal == ".")
-                        plain += (plain.empty() ? "" : "|") + plainOf(shown);
-                }
-                std::string shownWindow, shownPlain;
-                QCOMPARE(FigureConverter(source.unit, everyUnit, FigureStyle::Window, separators)
-                             .append(entered, '\t', shownWindow),
-                         converted);
-                QCOMPARE(FigureConverter(source.unit, everyUnit, FigureStyle::Plain).append(entered, '|', shownPlain),
-                         converted);
-                QCOMPARE(FigureConverter(source.unit, {source.unit}, FigureStyle::Plain).append(entered, '|', alone),
-                         converted);
-                QCOMPARE(QString::fromStdString(shownWindow), QString::fromStdString(converted ? window : ""));
-                if (separators.decimal == ".")
-                    QCOMPARE(QString::fromStdString(shownPlain), QString::fromStdString(converted ? plain : ""));
-                QVERIFY(alone.starts_with("kept"));
+        for (const UnitInfo& source : kUnits) {
+            const ConvertResult grid = convertEntry(typed, source.name),
+                                shown = convertEntry(typed, source.name, german);
+            const bool converted = grid.status == ConvertStatus::Converted;
+            std::string window, plain, windowFigures, plainFigures, alone = "kept";
+            for (const LengthUnit unit : everyUnit) {
+                const bool own = unit == source.unit;
+                window += (window.empty() ? "" : "\t") + (own ? FormatResult(entered, ResultPrecision::Single, german)
+                                                              : shown.captions[unitIndex(unit)]);
+                plain += (plain.empty() ? "" : "|") +
+                         plainOf(own ? FormatResult(entered, ResultPrecision::Single) : grid.captions[unitIndex(unit)]);
             }
+            const auto append = [&](std::vector<LengthUnit> units, FigureStyle style, char separator,
+                                    std::string& out) {
+                return FigureConverter(source.unit, std::move(units), style, german).append(entered, separator, out);
+            };
+            QCOMPARE(append(everyUnit, FigureStyle::Window, '\t', windowFigures), converted);
+            QCOMPARE(append(everyUnit, FigureStyle::Plain, '|', plainFigures), converted);
+            QCOMPARE(append({source.unit}, FigureStyle::Plain, '|', alone), converted);
+            QCOMPARE(QString::fromStdString(windowFigures), QString::fromStdString(converted ? window : ""));
+            QCOMPARE(QString::fromStdString(plainFigures), QString::fromStdString(converted ? plain : ""));
+            QVERIFY(alone.starts_with("kept"));
         }
     }
 };
