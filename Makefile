@@ -10,17 +10,19 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS := read_number format_result convert_entry length_query
 
-# $(call setup,PURPOSE): the packages for PURPOSE, then build/ configured.
+# $(call setup,PURPOSE[,OPTIONS]): the packages for PURPOSE, then build/
+# configured (with OPTIONS, which its cache then keeps).
 define setup
 @scripts/install-deps $(1)
-@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
+@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) $(2) >/dev/null
 endef
 
 .PHONY: all build run test bench screenshots deb fuzz test-sanitize clean
 
 all: build
 
-# Everything: the program, its tests and benchmarks.
+# Everything: the program and its tests (and the benchmarks, once make bench
+# has asked for them in build/).
 build:
 	$(call setup,test)
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -35,7 +37,10 @@ run:
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-bench: build
+# Everything, the benchmarks too, then one table of their medians.
+bench:
+	$(call setup,test,-DZELVAR_BENCHMARKS=ON)
+	@cmake --build $(BUILD) -j $(JOBS)
 	@scripts/bench-report $(BUILD)
 
 # The splash and the main window after a sample conversion, rendered

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ascii_text.h"
 #include "unit_words.h"
 
 namespace zelvar {
@@ -16,11 +17,8 @@ constexpr std::array<std::string_view, 5> kTargetWords = {"in", "to", "as", "=",
 
 // In any case, as the unit words are.
 bool isTargetWord(std::string_view word) {
-    return std::any_of(kTargetWords.begin(), kTargetWords.end(), [word](std::string_view target) {
-        return word.size() == target.size() && std::equal(word.begin(), word.end(), target.begin(), [](char a, char b) {
-                   return (a >= 'A' && a <= 'Z' ? char(a - 'A' + 'a') : a) == b;
-               });
-    });
+    return std::any_of(kTargetWords.begin(), kTargetWords.end(),
+                       [word](std::string_view target) { return sameIgnoringAsciiCase(word, target); });
 }
 
 bool hasControlCharacter(std::string_view text) {
@@ -30,14 +28,8 @@ bool hasControlCharacter(std::string_view text) {
     });
 }
 
-std::string_view trimmedSpaces(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// The last term of a text and what stands before it, spaces trimmed.
+// The last term of a text and what stands before it, spaces trimmed (a
+// query with any other blank has been turned down).
 struct Split {
     std::string_view before;
     std::string_view last;
@@ -47,7 +39,7 @@ Split lastTerm(std::string_view text) {
     const std::size_t space = text.rfind(' ');
     if (space == std::string_view::npos)
         return {{}, text};
-    return {trimmedSpaces(text.substr(0, space)), text.substr(space + 1)};
+    return {trimmedBlanks(text.substr(0, space)), text.substr(space + 1)};
 }
 
 std::optional<LengthUnit> unitOf(std::string_view word) {
@@ -87,7 +79,7 @@ std::optional<LengthQuery> readQuantity(std::string_view text, const NumberReade
 std::optional<LengthQuery> readLengthQuery(std::string_view text, const NumberReader& readNumber) {
     if (text.size() > kLongestLengthQuery || hasControlCharacter(text))
         return std::nullopt;
-    text = trimmedSpaces(text);
+    text = trimmedBlanks(text);
     if (text.empty())
         return std::nullopt;
 

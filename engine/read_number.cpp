@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "ascii_text.h"
+
 namespace zelvar {
 namespace {
 
@@ -33,8 +35,6 @@ public:
     void reset(Mark m) { pos_ = m.pos; }
 
 private:
-    static bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
     std::string_view text_;
     std::size_t pos_ = 0;
 };
@@ -241,19 +241,8 @@ double ReadNumber(std::string_view text) {
     return readDecimal(scan, text.size());
 }
 
-namespace {
-
-bool isTrimmedBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-}  // namespace
-
 bool isWholeNumber(std::string_view text) {
-    while (!text.empty() && isTrimmedBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isTrimmedBlank(text.back()))
-        text.remove_suffix(1);
+    text = trimmedBlanks(text);
     std::size_t at = 0;
     const auto next = [&] { return at < text.size() ? static_cast<unsigned char>(text[at]) : kEnd; };
     const auto skipRun = [&](auto isMember) {

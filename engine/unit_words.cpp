@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "unit_words.h"
 
-#include <array>
-#include <cstddef>
+#include "ascii_text.h"
 
 namespace zelvar {
 namespace {
@@ -36,21 +35,6 @@ constexpr UnitWord kWords[] = {
 };
 // clang-format on
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// The table's words are in lower case.
-bool sameWord(std::string_view typed, std::string_view word) {
-    if (typed.size() != word.size())
-        return false;
-    for (std::size_t i = 0; i < typed.size(); ++i) {
-        if (lower(typed[i]) != word[i])
-            return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::span<const UnitWord> unitWords() {
@@ -59,7 +43,7 @@ std::span<const UnitWord> unitWords() {
 
 std::optional<LengthUnit> unitFromWord(std::string_view word) {
     for (const UnitWord& entry : kWords) {
-        if (sameWord(word, entry.word))
+        if (sameIgnoringAsciiCase(word, entry.word))
             return entry.unit;
     }
     return std::nullopt;

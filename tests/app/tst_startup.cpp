@@ -64,7 +64,7 @@ class TstStartup : public QObject {
             FrmSplash* splash = existing<FrmSplash>();
             if (!splash || !QTest::qWaitForWindowActive(splash))
                 return;
-            seen.version = splash->findChild<QLabel*>(QStringLiteral("lblVersion"))->text();
+            seen.version = test::childOf<QLabel>(*splash, QStringLiteral("lblVersion")).text();
             if (ending == Ending::CloseSplash) {
                 splash->close();
                 return;

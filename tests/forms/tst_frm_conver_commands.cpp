@@ -48,13 +48,13 @@ class TstFrmConverCommands : public test::FrmConverFixture {
 
     void convert() { button("cmdConvert").click(); }
     void clear() { button("cmdClear").click(); }
-    QAction& menuItem(const char* name) { return *window->findChild<QAction*>(QString::fromLatin1(name)); }
+    QAction& menuItem(const char* name) { return test::childOf<QAction>(*window, QString::fromLatin1(name)); }
 
 private slots:
     void loadingFillsTheUnitListBeforeShowing() {
         FrmConver hidden;
         QVERIFY(!hidden.isVisible());
-        QCOMPARE(hidden.findChild<QComboBox*>("cboMeasures")->count(), 14);
+        QCOMPARE(test::childOf<QComboBox>(hidden, "cboMeasures").count(), 14);
     }
 
     void unitListAfterLoad() {

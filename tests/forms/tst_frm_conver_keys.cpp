@@ -31,7 +31,7 @@ class TstFrmConverKeys : public test::FrmConverFixture {
     }
 
     void focus(const QString& control) {
-        window->findChild<QWidget*>(control)->setFocus();
+        test::childOf(*window, control).setFocus();
         QCOMPARE(test::focusedControl(), control);
     }
 

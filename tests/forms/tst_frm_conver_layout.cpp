@@ -158,12 +158,12 @@ private slots:
     void frames() {
         QFETCH(QString, name);
         QFETCH(bool, grey);
-        const QRect area = window->findChild<QFrame*>(name)->geometry();
+        const QRect area = test::childOf<QFrame>(*window, name).geometry();
         const QColor line = grey ? QColor(128, 128, 128) : client().palette().color(QPalette::WindowText);
         QCOMPARE(shownAt(QPoint(area.center().x(), area.top())), line);
         QCOMPARE(shownAt(QPoint(area.left(), area.center().y())), line);
         if (name == QLatin1String("Shape4"))
-            QVERIFY(window->findChild<QWidget*>("Image1")->geometry().contains(area));
+            QVERIFY(test::childOf(*window, "Image1").geometry().contains(area));
     }
 
     // Where a long right-column value reaches the left column's caption of
@@ -194,7 +194,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, caption);
         QFETCH(bool, fieldInFront);
-        QWidget* front = window->findChild<QWidget*>(field);
+        QWidget* front = &test::childOf(*window, field);
         if (auto* result = qobject_cast<AutoSizeLabel*>(front))
             result->setCaption(QStringLiteral("888,888,888,888,888,888,888.88888"));
         const QRect shared = front->geometry().intersected(label(caption).geometry());

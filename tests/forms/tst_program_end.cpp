@@ -106,11 +106,11 @@ private slots:
         FrmConver* w = window.get();
         const int status = runLoop([w, by] {
             if (by == Menu) {
-                w->findChild<QAction*>("mnuExitItem")->trigger();
+                test::childOf<QAction>(*w, "mnuExitItem").trigger();
                 return;
             }
             if (by == Shortcut) {
-                QTest::keyClick(w->findChild<QLineEdit*>("txtUserData"), Qt::Key_Q, Qt::ControlModifier);
+                QTest::keyClick(&test::childOf<QLineEdit>(*w, "txtUserData"), Qt::Key_Q, Qt::ControlModifier);
                 return;
             }
             QTest::keyClick(w, Qt::Key_F, Qt::AltModifier);
@@ -183,7 +183,7 @@ private slots:
 
     void runShowsTheWindowAndLoopsUntilExit() {
         auto& app = static_cast<FormApplication&>(*qApp);
-        QTimer::singleShot(50, [this] { window->findChild<QAction*>("mnuExitItem")->trigger(); });
+        QTimer::singleShot(50, [this] { test::childOf<QAction>(*window, "mnuExitItem").trigger(); });
         const int status = app.run([this] {
             window = std::make_unique<FrmConver>();
             window->show();

@@ -63,7 +63,7 @@ class TestSoak : public FrmConverFixture {
 
     NumberSeparators separators = userNumberSeparators();
 
-    QAction& action(const char* name) { return *window->findChild<QAction*>(QString::fromLatin1(name)); }
+    QAction& action(const char* name) { return test::childOf<QAction>(*window, QString::fromLatin1(name)); }
 
     QString describe(int step, const QString& what) { return QStringLiteral("step %1: %2").arg(step).arg(what); }
 

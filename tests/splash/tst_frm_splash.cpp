@@ -68,10 +68,7 @@ class TstFrmSplash : public QObject {
     HideWatch hideWatch;
 
     template <typename Control = QWidget> Control& control(const char* name) {
-        auto* found = splash->findChild<Control*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return *found;
+        return test::childOf<Control>(*splash, QString::fromLatin1(name));
     }
 
     QImage shown() { return splash->grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -87,8 +84,8 @@ class TstFrmSplash : public QObject {
         QTRY_VERIFY(splash.isNull());
         // The program is never without a window: the converter window came first.
         QCOMPARE(hideWatch.mainWindowShown, std::optional(true));
-        QCOMPARE(main->findChild<QComboBox*>(QStringLiteral("cboMeasures"))->count(), 14);
-        QCOMPARE(main->findChild<QLineEdit*>(QStringLiteral("txtUserData"))->text(), QString());
+        QCOMPARE(test::childOf<QComboBox>(*main, QStringLiteral("cboMeasures")).count(), 14);
+        QCOMPARE(test::childOf<QLineEdit>(*main, QStringLiteral("txtUserData")).text(), QString());
         QCOMPARE(test::focusedControl(), QStringLiteral("txtUserData"));
     }
 
@@ -285,7 +282,7 @@ private slots:
         verifyHandedOver();
         QTest::sendKeyEvent(QTest::Click, static_cast<QWidget*>(nullptr), Qt::Key_8, QStringLiteral("8"),
                             Qt::NoModifier);
-        QCOMPARE(mainWindows().front()->findChild<QLineEdit*>(QStringLiteral("txtUserData"))->text(),
+        QCOMPARE(test::childOf<QLineEdit>(*mainWindows().front(), QStringLiteral("txtUserData")).text(),
                  QStringLiteral("8"));
     }
 
@@ -333,7 +330,7 @@ private slots:
         QVERIFY(!timer || !timer->isActive());
         verifyHandedOver();
         QVERIFY(timer.isNull());
-        QCOMPARE(frmConver().findChild<QLineEdit*>(QStringLiteral("txtUserData"))->text(), QString());
+        QCOMPARE(test::childOf<QLineEdit>(frmConver(), QStringLiteral("txtUserData")).text(), QString());
     }
 
     // Without input the timer hands over: its first tick, and nothing
