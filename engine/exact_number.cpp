@@ -50,6 +50,13 @@ std::size_t Natural::bitLength() const {
     return limbs_.empty() ? 0 : 32 * (limbs_.size() - 1) + static_cast<std::size_t>(std::bit_width(limbs_.back()));
 }
 
+double Natural::toDouble() const {
+    double value = 0;
+    for (auto limb = limbs_.rbegin(); limb != limbs_.rend(); ++limb)
+        value = value * 4294967296.0 + *limb;
+    return value;
+}
+
 bool Natural::bit(std::size_t index) const {
     return index / 32 < limbs_.size() && (limbs_[index / 32] >> (index % 32) & 1) != 0;
 }
@@ -171,6 +178,9 @@ ExactRatio operator+(const ExactRatio& a, const ExactRatio& b) {
 double ExactRatio::nearestDouble() const {
     if (numerator_.isZero())
         return 0;
+    // Both exact as doubles: one division rounds the quotient correctly.
+    if (numerator_.bitLength() <= 53 && denominator_.bitLength() <= 53)
+        return numerator_.toDouble() / denominator_.toDouble();
     // The value lies in (2^(e-1), 2^(e+1)); scaled by 2^shift, its whole
     // part has 54 or 55 bits: one or two more than a double keeps.
     const long e = static_cast<long>(numerator_.bitLength()) - static_cast<long>(denominator_.bitLength());

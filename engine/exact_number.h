@@ -22,6 +22,8 @@ public:
     bool isZero() const { return limbs_.empty(); }
     std::size_t bitLength() const;
     bool bit(std::size_t index) const;
+    // Exact only up to 53 bits.
+    double toDouble() const;
 
     Natural shiftedLeft(std::size_t bits) const;
     Natural shiftedRight(std::size_t bits) const;

@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <vector>
 
 #include "exact_number.h"
+#include "read_number.h"
 #include "unit_words.h"
 
 namespace zelvar {
@@ -167,6 +169,8 @@ private:
     }
 
     const VulgarFraction* takeVulgarFraction() {
+        if (atEnd() || static_cast<unsigned char>(text_[pos_]) < 0x80)
+            return nullptr;
         for (const VulgarFraction& fraction : kVulgarFractions) {
             if (take(fraction.character))
                 return &fraction;
@@ -277,7 +281,11 @@ private:
 };
 
 std::optional<WrittenLength> readLength(std::string_view text, const NumberForm& form) {
-    if (const std::optional<LengthQuery> simple = readLengthQuery(text, form.readNumber); simple && !simple->target)
+    // A simple length ends with its unit's word, so a mark or a bare number
+    // at the end spares the search for a unit word inside the last term.
+    const bool mayBeSimple = !text.empty() && isLetter(text.back());
+    if (const std::optional<LengthQuery> simple = mayBeSimple ? readLengthQuery(text, form.readNumber) : std::nullopt;
+        simple && !simple->target)
         return WrittenLength{simple->number + ' ' + std::string(unitName(simple->unit)), simple->unit, simple->entered,
                              false, std::nullopt};
     return CompoundReader(text, usableDecimalMark(form.decimalMark)).read();
@@ -340,6 +348,17 @@ std::optional<WrittenLength> readWrittenLength(std::string_view text, const Numb
     if (text.empty())
         return std::nullopt;
     return readLength(text, form);
+}
+
+std::string enteredNumberText(float entered) {
+    std::array<char, 64> buffer;
+    // The shortest text that reads back as this float; read as a double
+    // first, as the entry reads, it may narrow to a neighbour, and then the
+    // double's own exact digits do.
+    char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), entered).ptr;
+    if (static_cast<float>(ReadNumber(std::string_view(buffer.data(), end - buffer.data()))) != entered)
+        end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(entered)).ptr;
+    return std::string(buffer.data(), end);
 }
 
 std::string targetText(const LengthTarget& target) {

@@ -71,6 +71,10 @@ struct WrittenLength {
 // Nothing for any other text.
 std::optional<WrittenLength> readWrittenLength(std::string_view text, const NumberForm& form);
 
+// The shortest number, in the reader's form ('.'), that the entry narrows
+// back to `entered` (finite): "70" for 5'10", "0.33333334" for 1/3 in.
+std::string enteredNumberText(float entered);
+
 // "METERS", or "FEET AND INCHES".
 std::string targetText(const LengthTarget& target);
 

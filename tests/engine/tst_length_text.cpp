@@ -111,6 +111,8 @@ private slots:
         QVERIFY(!length->target);
         const float entered = static_cast<float>(ReadNumber(sum));
         QVERIFY2(sameFloat(length->entered, entered), QByteArray::number(length->entered, 'g', 9));
+        const std::string shortest = enteredNumberText(entered);
+        QVERIFY(shortest.size() <= sum.size() && sameFloat(static_cast<float>(ReadNumber(shortest)), entered));
         const std::optional<WrittenLength> again = readWrittenLength(writtenLengthText(*length, kFeetAndInches), form);
         QVERIFY(again);
         QCOMPARE(again->text, text);
