@@ -81,13 +81,6 @@ bool isConnector(std::string_view word) {
     return std::any_of(kConnectors.begin(), kConnectors.end(), [word](auto c) { return sameWord(word, c); });
 }
 
-bool hasControlCharacter(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 || byte == 0x7f;
-    });
-}
-
 std::string_view trimmedSpaces(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
@@ -96,11 +89,12 @@ std::string_view trimmedSpaces(std::string_view text) {
 }
 
 // A user's decimal mark that could be taken for a digit, a sign, a slash, a
-// mark for feet or inches or a unit's letter would make texts ambiguous;
-// then only '.' is one.
+// mark for feet or inches, a unit's letter or a control would make texts
+// ambiguous; then only '.' is one.
 std::string_view usableDecimalMark(std::string_view mark) {
     const bool clashes = std::any_of(mark.begin(), mark.end(), [](char c) {
-        return isDigit(c) || isLetter(c) || std::string_view(" '\"/-+").find(c) != std::string_view::npos;
+        return isDigit(c) || isLetter(c) || static_cast<unsigned char>(c) < 0x20 ||
+               std::string_view(" '\"/-+").find(c) != std::string_view::npos;
     });
     return mark.empty() || clashes ? "." : mark;
 }
@@ -328,7 +322,9 @@ std::optional<LengthTarget> targetOf(const Ending& ending, std::size_t count) {
 }  // namespace
 
 std::optional<WrittenLength> readWrittenLength(std::string_view text, const NumberForm& form) {
-    if (text.size() > kLongestLengthQuery || hasControlCharacter(text))
+    // No control character makes part of a length or a target, so none
+    // needs looking for.
+    if (text.size() > kLongestLengthQuery)
         return std::nullopt;
     text = trimmedSpaces(text);
     const Ending ending = endingOf(text);
