@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <compare>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace zelvar {
+
+// A natural number of any size: a written length may hold as many digits as
+// its text, and its value must still be exact until it is rounded once.
+class Natural {
+public:
+    Natural() = default;
+    explicit Natural(std::uint32_t value);
+    // From ASCII decimal digits only; "" is zero.
+    static Natural fromDigits(std::string_view digits);
+    static Natural powerOfTen(std::size_t exponent);
+
+    bool isZero() const { return limbs_.empty(); }
+    std::size_t bitLength() const;
+    bool bit(std::size_t index) const;
+    // Exact only up to 53 bits.
+    double toDouble() const;
+
+    Natural shiftedLeft(std::size_t bits) const;
+    Natural shiftedRight(std::size_t bits) const;
+    // *this = *this * factor + addend.
+    void multiplyAdd(std::uint32_t factor, std::uint32_t addend);
+    // Requires *this >= other.
+    Natural& operator-=(const Natural& other);
+
+    friend Natural operator+(const Natural& a, const Natural& b);
+    friend Natural operator*(const Natural& a, const Natural& b);
+    friend std::strong_ordering operator<=>(const Natural& a, const Natural& b);
+    friend bool operator==(const Natural& a, const Natural& b) = default;
+
+private:
+    void trim();
+
+    std::vector<std::uint32_t> limbs_;  // least significant first, no zero limb on top
+};
+
+// A non-negative fraction, kept unreduced: sums of a few parts stay small,
+// and rounding needs no reduced form.
+class ExactRatio {
+public:
+    ExactRatio() = default;  // zero
+    // denominator must not be zero.
+    ExactRatio(Natural numerator, Natural denominator);
+    // "12" and "345" for 12.345.
+    static ExactRatio decimal(std::string_view wholeDigits, std::string_view fractionDigits);
+
+    bool isZero() const { return numerator_.isZero(); }
+    ExactRatio scaled(std::uint32_t numerator, std::uint32_t denominator) const;
+    friend ExactRatio operator+(const ExactRatio& a, const ExactRatio& b);
+
+    // The double nearest the exact value, ties to even; infinity above the
+    // double range. Below the normal double range it gives 0, which is what
+    // any such double becomes when narrowed to single precision.
+    double nearestDouble() const;
+
+private:
+    Natural numerator_;
+    Natural denominator_{1};
+};
+
+}  // namespace zelvar

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "figures.h"
+#include "format_result.h"
+#include "units.h"
+
+namespace zelvar {
+
+// The answer "5 ft 10.866 in" for a length entered in a unit. It splits the
+// INCHES figure the window shows for the length, digit for digit, and adds no
+// rounding of its own: F is the whole feet in the figure's magnitude, R the
+// figure less 12 F, with the figure's own decimals, "0" before a leading
+// decimal mark and "0" when nothing is left. A minus sign opens the text when
+// the figure shows one.
+//
+// The Window style writes F with the user's grouping and R with the user's
+// decimal mark; the Plain style, for other programs to read, writes no
+// grouping and '.'. Nothing when CONVERT would report an overflow.
+std::optional<std::string> feetAndInchesText(LengthUnit unit, float entered, FigureStyle style,
+                                             const NumberSeparators& separators = {});
+
+}  // namespace zelvar

@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Lengths as people write them: every form, the connector rule, the
+// refusals, and the answer in feet and inches.
+#include <QtTest>
+
+#include <cstring>
+#include <string>
+
+#include "engine/exact_number.h"
+#include "engine/feet_and_inches.h"
+#include "engine/read_number.h"
+#include "engine/written_length.h"
+
+using namespace zelvar;
+
+Q_DECLARE_METATYPE(std::string)
+Q_DECLARE_METATYPE(LengthUnit)
+Q_DECLARE_METATYPE(FigureStyle)
+
+namespace {
+
+// The terminal's reading of a number, for a user whose decimal mark is
+// `mark`: the mark gives way to '.'.
+NumberForm formWithMark(const std::string& mark) {
+    return {[mark](std::string_view text) -> std::optional<float> {
+                std::string number(text);
+                if (const std::size_t at = number.find(mark); at != std::string::npos)
+                    number = number.substr(0, at) + '.' + number.substr(at + mark.size());
+                return isWholeNumber(number) ? std::optional(static_cast<float>(ReadNumber(number))) : std::nullopt;
+            },
+            mark};
+}
+
+bool sameFloat(float a, float b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+}  // namespace
+
+class TestLengthText : public QObject {
+    Q_OBJECT
+
+private slots:
+    // `sum` is the length in its smallest unit, as a number typed there; the
+    // length must hold exactly what the entry holds for it.
+    void readsLengths_data() {
+        QTest::addColumn<std::string>("typed");
+        QTest::addColumn<std::string>("mark");
+        QTest::addColumn<std::string>("text");
+        QTest::addColumn<std::string>("sum");
+        QTest::addColumn<LengthUnit>("unit");
+        const auto row = [](const char* typed, const char* text, const char* sum, LengthUnit unit,
+                            const char* mark = ".") {
+            QTest::newRow(typed) << std::string(typed) << std::string(mark) << std::string(text) << std::string(sum)
+                                 << unit;
+        };
+        using enum LengthUnit;
+        row("5ft", "5 FEET", "5", Feet);
+        row("1,5 km", "1,5 KILOMETERS", "1.5", Kilometers, ",");
+        row("3 yd 2 ft 4 in", "3 YARDS 2 FEET 4 INCHES", "136", Inches);
+        row("1 mi 300 yd", "1 MILES 300 YARDS", "2060", Yards);
+        row("2m30cm", "2 METERS 30 CENTIMETERS", "230", Centimeters);
+        row("1 rd 2 yd", "1 RODS 2 YARDS", "7.5", Yards);
+        row("5'10\"", "5 FEET 10 INCHES", "70", Inches);
+        row("5\u2032 10\u2033", "5 FEET 10 INCHES", "70", Inches);
+        row("6'", "6 FEET", "6", Feet);
+        row("10''", "10 INCHES", "10", Inches);
+        row("1m80", "1 METERS 80 CENTIMETERS", "180", Centimeters);
+        row("-5'10\"", "-5 FEET 10 INCHES", "-70", Inches);
+        row("\u22125 ft 10.5 in", "-5 FEET 10.5 INCHES", "-70.5", Inches);
+        row("5 ft 10,25", "5 FEET 10,25 INCHES", "70.25", Inches, ",");
+        row("1.5 m 1", "1,5 METERS 1 CENTIMETERS", "151", Centimeters, ",");
+        row("5' 7 1/2\"", "5 FEET 7 1/2 INCHES", "67.5", Inches);
+        row("5/8\"", "5/8 INCHES", "0.625", Inches);
+        row("5\u20444 in", "5/4 INCHES", "1.25", Inches);
+        row("1/3 in", "1/3 INCHES", "0.33333333333333331", Inches);
+        row("1 ft 1/3 in", "1 FEET 1/3 INCHES", "12.333333333333333333", Inches);
+        row("6\u2032 2\u00bd\u2033", "6 FEET 2 1/2 INCHES", "74.5", Inches);
+        row("\u00bc in", "1/4 INCHES", "0.25", Inches);
+        row("3 \u00be in", "3 3/4 INCHES", "3.75", Inches);
+        row("\u2150 mi", "1/7 MILES", "0.142857142857142857143", Miles);
+        row("2\u2151 km", "2 1/9 KILOMETERS", "2.11111111111111111111", Kilometers);
+        row("\u2152 m", "1/10 METERS", "0.1", Meters);
+        row("\u2153 yd", "1/3 YARDS", "0.333333333333333333333", Yards);
+        row("1 ft \u2154", "1 FEET 2/3 INCHES", "12.6666666666666666667", Inches);
+        row("\u2155 cm", "1/5 CENTIMETERS", "0.2", Centimeters);
+        row("\u2156 mm", "2/5 MILLIMETERS", "0.4", Millimeters);
+        row("\u2157 dm", "3/5 DECIMETERS", "0.6", Decimeters);
+        row("\u2158 dam", "4/5 DEKAMETERS", "0.8", Dekameters);
+        row("\u2159 hm", "1/6 HECTOMETERS", "0.166666666666666666667", Hectometers);
+        row("\u215a fur", "5/6 FURLONG", "0.833333333333333333333", Furlong);
+        row("\u215b rd", "1/8 RODS", "0.125", Rods);
+        row("\u215c lea", "3/8 LEAGUE", "0.375", League);
+        row("\u215d ft", "5/8 FEET", "0.625", Feet);
+        row("1 \u215e in", "1 7/8 INCHES", "1.875", Inches);
+    }
+    void readsLengths() {
+        QFETCH(std::string, typed);
+        QFETCH(std::string, mark);
+        QFETCH(std::string, text);
+        QFETCH(std::string, sum);
+        QFETCH(LengthUnit, unit);
+        const NumberForm form = formWithMark(mark);
+        const std::optional<WrittenLength> length = readWrittenLength(typed, form);
+        QVERIFY(length);
+        QCOMPARE(QString::fromStdString(length->text), QString::fromStdString(text));
+        QCOMPARE(length->unit, unit);
+        QVERIFY(!length->target);
+        const float entered = static_cast<float>(ReadNumber(sum));
+        QVERIFY2(sameFloat(length->entered, entered), QByteArray::number(length->entered, 'g', 9));
+        const std::string shortest = enteredNumberText(entered);
+        QVERIFY(shortest.size() <= sum.size() && sameFloat(static_cast<float>(ReadNumber(shortest)), entered));
+        const std::optional<WrittenLength> again = readWrittenLength(writtenLengthText(*length, kFeetAndInches), form);
+        QVERIFY(again);
+        QCOMPARE(again->text, text);
+        QVERIFY(sameFloat(again->entered, entered));
+    }
+
+    // The length's text with its target, or "" for a refused text.
+    void connectorsAndRefusals_data() {
+        QTest::addColumn<std::string>("typed");
+        QTest::addColumn<std::string>("read");
+        const auto row = [](const char* typed, const char* read) {
+            QTest::newRow(typed) << std::string(typed) << std::string(read);
+        };
+        row("5 in in cm", "5 INCHES in CENTIMETERS");
+        row("5 ft 10 in in cm", "5 FEET 10 INCHES in CENTIMETERS");
+        row("5'10 to cm", "5 FEET 10 INCHES in CENTIMETERS");
+        row("5 ft 10 in cm", "5 FEET 10 INCHES in CENTIMETERS");
+        row("5 ft 10 in", "5 FEET 10 INCHES");
+        row("5 ft 10 in  in  INCHES", "5 FEET 10 INCHES in INCHES");
+        row("180 cm in ft in", "180 CENTIMETERS in FEET AND INCHES");
+        row("180 cm as FT+IN", "180 CENTIMETERS in FEET AND INCHES");
+        row("2 m = Feet and Inches", "2 METERS in FEET AND INCHES");
+        row("2 m > feet inches", "2 METERS in FEET AND INCHES");
+        row("2 m in '\"", "2 METERS in FEET AND INCHES");
+        row("5 in cm", "");
+        row("in cm", "");
+        row("5 cm in cm", "");
+        row("5' in ft", "");
+        row("5 ft in", "");
+        row("10 in 5 ft", "");
+        row("5 ft 5 ft", "");
+        row("1 m 2 ft", "");
+        row("1/0 in", "");
+        row("3 5/4 in", "");
+        row("3 4/4 in", "");
+        row("3.5\u00bd in", "");
+        row("1,5 ft 2 in", "");
+        row("- 5'", "");
+        row("+5'10\"", "");
+        row("5'-10\"", "");
+        row("1e3 ft 2 in", "");
+        row("5 10 in", "");
+        row("5 1/2", "");
+        row("5 yd 10", "");
+        row("5'10\"\t", "");
+    }
+    void connectorsAndRefusals() {
+        QFETCH(std::string, typed);
+        QFETCH(std::string, read);
+        const std::optional<WrittenLength> length = readWrittenLength(typed, formWithMark("."));
+        const std::string shown =
+            length ? (length->target ? writtenLengthText(*length, *length->target) : length->text) : "";
+        QCOMPARE(QString::fromStdString(shown), QString::fromStdString(read));
+    }
+
+    void feetAndInches_data() {
+        QTest::addColumn<LengthUnit>("unit");
+        QTest::addColumn<float>("entered");
+        QTest::addColumn<FigureStyle>("style");
+        QTest::addColumn<std::string>("expected");
+        using enum LengthUnit;
+        constexpr auto window = FigureStyle::Window;
+        QTest::newRow("180 cm") << Centimeters << 180.0f << window << std::string("5 ft 10,866 in");
+        QTest::newRow("1 km") << Kilometers << 1.0f << window << std::string("3.280 ft 10,0788 in");
+        QTest::newRow("1 km plain") << Kilometers << 1.0f << FigureStyle::Plain << std::string("3280 ft 10.0788 in");
+        QTest::newRow("zero rest") << Inches << 60.0f << window << std::string("5 ft 0 in");
+        QTest::newRow("rest below an inch") << Inches << 12.625f << window << std::string("1 ft 0,625 in");
+        QTest::newRow("below a foot") << Centimeters << 5.0f << window << std::string("0 ft 1,9685 in");
+        QTest::newRow("negative") << Feet << -2.5f << window << std::string("-2 ft 6 in");
+        QTest::newRow("zero") << Millimeters << 0.0f << window << std::string("0 ft 0 in");
+        QTest::newRow("overflow") << Kilometers << 3e38f << window << std::string();
+    }
+    void feetAndInches() {
+        QFETCH(LengthUnit, unit);
+        QFETCH(float, entered);
+        QFETCH(FigureStyle, style);
+        QFETCH(std::string, expected);
+        QCOMPARE(QString::fromStdString(feetAndInchesText(unit, entered, style, {".", ","}).value_or("")),
+                 QString::fromStdString(expected));
+    }
+
+    // One rounding, to the nearest double, as the number reader rounds.
+    void roundsOnce_data() {
+        QTest::addColumn<std::string>("whole");
+        QTest::addColumn<std::string>("fraction");
+        QTest::newRow("tie to even") << std::string("9007199254740995") << std::string();
+        QTest::newRow("just above a tie") << std::string("9007199254740993") << std::string("0000000000000000001");
+        QTest::newRow("many decimals") << std::string("0") << std::string(400, '3');
+        QTest::newRow("largest double") << std::string("17976931348623157") + std::string(292, '0') << std::string();
+        QTest::newRow("beyond doubles") << std::string("2") + std::string(308, '0') << std::string();
+        QTest::newRow("smallest normal") << std::string("0") << std::string(307, '0') + "22250738585072014";
+    }
+    void roundsOnce() {
+        QFETCH(std::string, whole);
+        QFETCH(std::string, fraction);
+        const double expected = ReadNumber(whole + '.' + fraction);
+        const double rounded = ExactRatio::decimal(whole, fraction).nearestDouble();
+        QVERIFY2(rounded == expected, QByteArray::number(rounded, 'g', 17));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestLengthText)
+#include "tst_length_text.moc"
