@@ -9,9 +9,9 @@
 #include <unistd.h>
 #include <vector>
 
-#include "command_line.h"
 #include "runtime/qt_internals.h"
-#include "terminal_messages.h"
+#include "terminal/command_line.h"
+#include "terminal/terminal_messages.h"
 
 namespace zelvar {
 namespace {
