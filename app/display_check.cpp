@@ -9,9 +9,9 @@
 #include <unistd.h>
 #include <vector>
 
-#include "command_line.h"
 #include "runtime/qt_internals.h"
-#include "terminal_messages.h"
+#include "terminal/command_line.h"
+#include "terminal/terminal_messages.h"
 
 namespace zelvar {
 namespace {
@@ -55,16 +55,16 @@ void platformStarted() {
 
 bool displayCouldNotBeOpened() {
     for (const HeldMessage& m : heldMessages()) {
-        if (qt_internals::reportsPlatformFoundButNotStarted(m.text))
+        if (qt_internals::reportsDisplayNotOpened(m.text))
             return true;
     }
     return false;
 }
 
 // While the platform starts. A fatal message now means no platform could be
-// started, and Qt would abort after it. When a platform plugin was there but
-// could not start, its display could not be opened: the user gets one line.
-// Otherwise (no such plugin, say) Qt's own lines tell the cause.
+// started, and Qt would abort after it. When the platform said that it could
+// not open its display, the user gets one line. Otherwise (no such plugin,
+// or one whose library could not be loaded) Qt's own lines tell the cause.
 void holdWhileStarting(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     heldMessages().push_back(HeldMessage{type, QByteArray(context.file), QByteArray(context.function),
                                          QByteArray(context.category), context.line, text});

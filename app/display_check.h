@@ -12,8 +12,8 @@ namespace zelvar {
 // Otherwise arranges that a display which cannot be opened ends the program
 // with one line and status 1, where Qt would print a page of messages and
 // abort. Any other failure of the platform to start (a platform plugin that
-// is missing or misnamed, say) shows Qt's own lines about it and ends with
-// status 1 too. Qt's messages from the start are held until the platform is
+// is missing or misnamed, or whose library cannot be loaded) shows Qt's own
+// lines about it and ends with status 1 too. Qt's messages from the start are held until the platform is
 // up, then shown as usual.
 //
 // With QT_FATAL_WARNINGS or QT_FATAL_CRITICALS set, nothing is held or

@@ -93,6 +93,13 @@ AutoSizeLabel& FrmConver::resultField(LengthUnit unit) const {
     return *resultFields[unitIndex(unit)];
 }
 
+void FrmConver::enterAndConvert(const QString& number, LengthUnit unit) {
+    txtUserData->setText(number);
+    cboMeasures->setCurrentIndex(cboMeasures->findText(qtText(unitName(unit))));
+    runHandler([this] { cboMeasures_Click(); });
+    runHandler([this] { cmdConvert_Click(); });
+}
+
 void FrmConver::Form_Load() {
     for (const UnitInfo& unit : kUnits)
         cboMeasures->appendItem(qtText(unit.name));

@@ -23,6 +23,11 @@ class FrmConver : public QMainWindow {
 public:
     explicit FrmConver(QWidget* parent = nullptr);
 
+    // Converts a number as a person would: the text typed into the entry,
+    // the unit picked from the list, then CONVERT, each through the window's
+    // own handlers.
+    void enterAndConvert(const QString& number, LengthUnit unit);
+
 private slots:
     void Form_Load();
     void cboMeasures_Click();

@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QLineEdit>
 
+#include "user_number.h"
+
 namespace zelvar {
 
 // A form's text box for a number. It holds at most kMaxLength characters and
@@ -21,7 +23,7 @@ class NumberEntry : public QLineEdit {
 
 public:
     // The longest text a single-line text box has always held.
-    static constexpr int kMaxLength = 32767;
+    static constexpr int kMaxLength = kLongestEntry;
 
     explicit NumberEntry(const QString& text, QWidget* parent = nullptr);
 

@@ -31,9 +31,9 @@ bool pasteThrough(QMenu& menu, QLineEdit& box, const std::function<void()>& past
     return false;
 }
 
-bool reportsPlatformFoundButNotStarted(const QString& message) {
-    return message.contains(QLatin1String("platform plugin")) &&
-           message.contains(QLatin1String("even though it was found"));
+bool reportsDisplayNotOpened(const QString& message) {
+    return message.startsWith(QLatin1String("could not connect to display")) ||  // xcb
+           message.startsWith(QLatin1String("Failed to create wl_display"));     // wayland
 }
 
 }  // namespace zelvar::qt_internals

@@ -31,11 +31,10 @@ bool stopPickingOnEditingFinished(QComboBox& combo);
 // the menu's Paste call paste instead; false if no item of the menu pasted.
 bool pasteThrough(QMenu& menu, QLineEdit& box, const std::function<void()>& paste);
 
-// Whether a message is Qt's report that a platform plugin was there but
-// could not start, which for the desktop platforms means that their display
-// could not be opened (Qt says the plugin could not be loaded "even though it
-// was found"). The command-line test's rows for an absent X and Wayland
-// display fail if Qt words it otherwise.
-bool reportsPlatformFoundButNotStarted(const QString& message);
+// Whether a message is a desktop platform's own report that it could not
+// open its display: xcb's "could not connect to display", or Wayland's
+// failure to connect to the compositor. The command-line test's rows for an
+// absent X and Wayland display fail if Qt words them otherwise.
+bool reportsDisplayNotOpened(const QString& message);
 
 }  // namespace zelvar::qt_internals

@@ -18,6 +18,12 @@ std::optional<float> readWhole(std::string_view text) {
 
 }  // namespace
 
+bool fitsEntry(std::string_view utf8) {
+    // No character takes fewer bytes than UTF-16 units.
+    return utf8.size() <= std::size_t(kLongestEntry) ||
+           QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).size() <= kLongestEntry;
+}
+
 UserNumberReader::UserNumberReader(const QLocale& locale) : locale_(locale) {
     for (const char mark : asciiNumberMarks(locale_))
         needsLocale_[static_cast<unsigned char>(mark)] = true;
@@ -34,6 +40,8 @@ bool UserNumberReader::needsLocale(std::string_view text) const {
 }
 
 std::optional<float> UserNumberReader::read(std::string_view text) const {
+    if (!fitsEntry(text))
+        return std::nullopt;
     if (needsLocale(text)) {
         const QString typed = QString::fromUtf8(text.data(), qsizetype(text.size()));
         if (const std::optional<QString> rewritten = numberForReader(typed, locale_))

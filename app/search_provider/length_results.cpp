@@ -12,18 +12,11 @@ QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// The entry holds at most this many UTF-16 units; a longer number could not
-// be shown in the window.
-constexpr qsizetype kLongestEntry = 32767;
-
 }  // namespace
 
 LengthResults::LengthResults()
-    : separators_(userNumberSeparators()), readNumber_([this](std::string_view text) -> std::optional<float> {
-          if (text.size() > std::size_t(kLongestEntry) && qtText(text).size() > kLongestEntry)
-              return std::nullopt;
-          return reader_.read(text);
-      }) {}
+    : separators_(userNumberSeparators()),
+      readNumber_([this](std::string_view text) -> std::optional<float> { return reader_.read(text); }) {}
 
 std::optional<LengthQuery> LengthResults::query(std::string_view text) const {
     return readLengthQuery(text, readNumber_);

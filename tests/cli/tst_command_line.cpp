@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "engine/convert.h"
+#include "runtime/qt_text.h"
 #include "zelvar_identity.h"
 
 using namespace zelvar;
@@ -21,8 +22,9 @@ struct Run {
 };
 
 // Runs the program with no display and the C locale, then the given
-// "NAME=value" settings.
-Run run(const QStringList& arguments, const QStringList& settings = {}, const QByteArray& input = {}) {
+// "NAME=value" settings; its standard output into a file when one is named.
+Run run(const QStringList& arguments, const QStringList& settings = {}, const QByteArray& input = {},
+        const QString& output = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_NUMERIC"})
         env.remove(QString::fromLatin1(name));
@@ -31,6 +33,8 @@ Run run(const QStringList& arguments, const QStringList& settings = {}, const QB
         env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
     QProcess process;
     process.setProcessEnvironment(env);
+    if (!output.isEmpty())
+        process.setStandardOutputFile(output);
     process.start(QStringLiteral(ZELVAR_PROGRAM), arguments);
     process.write(input);
     process.closeWriteChannel();
@@ -39,10 +43,6 @@ Run run(const QStringList& arguments, const QStringList& settings = {}, const QB
     process.waitForFinished();
     return Run{process.exitCode(), process.exitStatus() == QProcess::CrashExit,
                QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // The window's fields after CONVERT, as the engine gives them, one line each.
@@ -84,7 +84,11 @@ Q_DECLARE_METATYPE(NumberSeparators)
 class TstCommandLine : public QObject {
     Q_OBJECT
 
+    QTemporaryDir brokenLibraries;  // xcb's plugin's library, empty: as if a libxcb-* were missing
+
 private slots:
+    void initTestCase() { QVERIFY(QFile(brokenLibraries.filePath("libQt6XcbQpa.so.6")).open(QIODevice::WriteOnly)); }
+
     void helpAndVersion() {
         const Run version = run({QStringLiteral("--version")});
         QCOMPARE(version.status, 0);
@@ -136,30 +140,40 @@ private slots:
                  qPrintable(r.err));
     }
 
-    // However the display is missing, one line and status 1, never an abort.
-    // When the platform itself is missing, Qt's own lines say so instead.
-    void noDisplay_data() {
+    // No display, or an output that takes nothing: one line and status 1, never an
+    // abort. A platform that is missing or cannot be loaded: Qt's own lines.
+    void cannotRun_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("named");  // empty: our one line
-        QTest::newRow("none named") << QStringList{} << QStringList{} << QString();
-        QTest::newRow("Qt's options name none") << QStringList{"-title", "T"} << QStringList{} << QString();
+        const QString full = QStringLiteral("/dev/full");
+        QTest::newRow("none named") << QStringList{} << QStringList{} << QString() << QString();
+        QTest::newRow("Qt's options name none")
+            << QStringList{"-title", "T"} << QStringList{} << QString() << QString();
         QTest::newRow("X display with no server")
-            << QStringList{} << QStringList{"DISPLAY=" + absentDisplay()} << QString();
+            << QStringList{} << QStringList{"DISPLAY=" + absentDisplay()} << QString() << QString();
         QTest::newRow("Wayland display with no compositor")
             << QStringList{} << QStringList{"WAYLAND_DISPLAY=zelvar-absent", "XDG_RUNTIME_DIR=" + QDir::tempPath()}
-            << QString();
+            << QString() << QString();
         QTest::newRow("unknown platform")
-            << QStringList{} << QStringList{"QT_QPA_PLATFORM=zelvar-absent"} << "\"zelvar-absent\"";
+            << QStringList{} << QStringList{"QT_QPA_PLATFORM=zelvar-absent"} << QString() << "\"zelvar-absent\"";
         QTest::newRow("unknown -platform, display there")
-            << QStringList{"-platform", "nosuch"} << QStringList{"DISPLAY=" + absentDisplay()} << "\"nosuch\"";
+            << QStringList{"-platform", "nosuch"} << QStringList{"DISPLAY=" + absentDisplay()} << QString()
+            << "\"nosuch\"";
+        QTest::newRow("platform that cannot be loaded")
+            << QStringList{} << QStringList{"DISPLAY=" + absentDisplay(), "LD_LIBRARY_PATH=" + brokenLibraries.path()}
+            << QString() << "\"xcb\"";
+        QTest::newRow("help, output full") << QStringList{"--help"} << QStringList{} << full << QString();
+        QTest::newRow("version, output full") << QStringList{"--version"} << QStringList{} << full << QString();
     }
 
-    void noDisplay() {
+    void cannotRun() {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, environment);
+        QFETCH(QString, output);
         QFETCH(QString, named);
-        const Run r = run(arguments, environment);
+        const Run r = run(arguments, environment, {}, output);
         QVERIFY(!r.crashed);
         QCOMPARE(r.status, 1);
         QCOMPARE(r.out, QString());
@@ -251,6 +265,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("out");
         QTest::newRow("one unit") << QStringList{"5", "ft", "--to", "m"} << "1.524\n";
+        QTest::newRow("as long as the entry") << QStringList{QString(32766, u'0') + "1", "ft", "--to", "in"} << "12.\n";
         QTest::newRow("in the order given") << QStringList{"1", "FEET", "--to", "in,m"} << "12.\n.3048\n";
         QTest::newRow("plain") << QStringList{"1", "FEET", "--to", "in,m", "--plain"} << "12\n0.3048\n";
         QTest::newRow("--to twice") << QStringList{"1", "ft", "--to", "in", "--to", "ft"} << "12.\n1.\n";
@@ -282,6 +297,12 @@ private slots:
         QTest::newRow("overflow only") << QByteArray("3E38\n2\n") << QStringList{"", "2"}
                                        << "zelvar: line 1: Overflow\n"
                                        << 3;
+        // Bytes of no well-formed character: cut short, overlong, surrogate, beyond U+10FFFF.
+        QTest::newRow("broken characters")
+            << QByteArray("\xC3\x1B[31m\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\n") << QStringList{""}
+            << "zelvar: line 1: not a number: "
+               "'\\xC3?[31m\\xC0\\xAF\\xED\\xA0\\x80\\xF4\\x90\\x80\\x80'\n"
+            << 2;
         QTest::newRow("a line too long") << tooLong + "\n5\n"
                                          << QStringList{"", "5"}
                                          << "zelvar: line 1: not a number: longer than 32767 characters\n"
@@ -352,6 +373,11 @@ private slots:
         QTest::newRow("escape sequences") << QStringList{"1", QString::fromUtf8("\x1b]0;title\x07\xc2\x9b"
                                                                                 "2J")}
                                           << QStringList{} << 2 << "zelvar: unknown unit '?]0;title??2J'";
+        // The command line reaches the program as Qt decodes it, a broken character as U+FFFD.
+        QTest::newRow("broken character") << QStringList{"1", QString::fromUtf8("\xC3\x1B[31m")} << QStringList{} << 2
+                                          << QString::fromUtf8("zelvar: unknown unit '\xEF\xBF\xBD?[31m'");
+        QTest::newRow("longer than the entry") << QStringList{QString(32768, u'1'), "FEET"} << QStringList{} << 2
+                                               << "zelvar: not a number: longer than 32767 characters\n";
     }
 
     void refused() {

@@ -24,20 +24,6 @@
 namespace zelvar {
 namespace {
 
-// The longest text the entry takes; a longer line is no number.
-constexpr std::size_t kLongestEntry = 32767;
-
-// The length of UTF-8 text in UTF-16 units, as the entry counts characters.
-std::size_t utf16Length(std::string_view text) {
-    std::size_t units = 0;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte & 0xC0) != 0x80)
-            units += byte >= 0xF0 ? 2 : 1;
-    }
-    return units;
-}
-
 std::optional<LengthUnit> unitOrComplain(const QString& word) {
     const std::optional<LengthUnit> unit = unitFromWord(word.toStdString());
     if (!unit)
@@ -62,8 +48,8 @@ public:
             const ssize_t n = ::write(STDOUT_FILENO, buffer_.data() + done, buffer_.size() - done);
             if (n > 0)
                 done += std::size_t(n);
-            else if (n < 0 && errno != EINTR)
-                ok_ = false, readerGone_ = errno == EPIPE;
+            else if (n == 0 || errno != EINTR)  // a write that takes nothing would never end
+                ok_ = false, readerGone_ = n < 0 && errno == EPIPE;
         }
         buffer_.clear();
         return ok_;
@@ -95,7 +81,7 @@ int convertLines(const FigureConverter& converter) {
         const auto where = [&lineNumber] { return "line " + std::to_string(lineNumber) + ": "; };
         if (tooLong) {
             unreadable = true;
-            complain(where() + "not a number: longer than 32767 characters");
+            complain(where() + longerThanEntry());
         } else if (!line.empty()) {
             if (const std::optional<float> entered = reader.read(line)) {
                 if (!converter.append(*entered, '\t', output.buffer())) {
@@ -104,7 +90,7 @@ int convertLines(const FigureConverter& converter) {
                 }
             } else {
                 unreadable = true;
-                complain(where() + "not a number: " + quoted(line));
+                complain(where() + notANumber(line));
             }
         }
         output.buffer() += '\n';
@@ -131,14 +117,15 @@ int convertLines(const FigureConverter& converter) {
                     pending.append(line);
                 line = pending;
             }
-            open = convertLine(line, tooLong || (line.size() > kLongestEntry && utf16Length(line) > kLongestEntry));
+            open = convertLine(line, tooLong);
             pending.clear();
             tooLong = false;
         }
         if (open && !tooLong) {
             pending.append(from, blockEnd);
-            // A character takes at most three bytes per UTF-16 unit.
-            tooLong = pending.size() > kLongestEntry * 3;
+            // A line is kept only while it could fit the entry: a character
+            // takes at most three bytes per UTF-16 unit.
+            tooLong = pending.size() > std::size_t(kLongestEntry) * 3;
             if (tooLong)
                 pending.clear();
         }
@@ -184,7 +171,7 @@ int convertInTerminal(const TerminalConversion& request) {
     const std::string typed = request.number.toStdString();
     const std::optional<float> entered = UserNumberReader().read(typed);
     if (!entered) {
-        complain("not a number: " + quoted(typed));
+        complain(notANumber(typed));
         return kExitUsage;
     }
     std::string figures;

@@ -15,9 +15,15 @@ std::string programName();
 void complain(std::string_view text);
 
 // Something typed, for a message: in quotes, cut after 60 characters (never
-// inside one), and with each control character shown as '?', so that what a
-// person typed cannot move the cursor or retitle the terminal.
+// inside one), with each control character shown as '?' and each byte that
+// is no part of well-formed UTF-8 as \xHH, so that what a person typed
+// cannot move the cursor or retitle the terminal.
 std::string quoted(std::string_view utf8);
+
+// "not a number: 'text'", or, for a text longer than the entry holds, that
+// it is longer (longerThanEntry).
+std::string notANumber(std::string_view utf8);
+std::string longerThanEntry();
 
 // "unknown unit 'word'; the units are:" and the words each unit answers to.
 std::string unknownUnit(std::string_view word);

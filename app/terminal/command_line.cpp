@@ -78,9 +78,12 @@ OurArguments withoutQtOptions(int argc, char** argv) {
     return ours;
 }
 
-// Writes all of text to the stream; false when it could not.
-bool write(std::FILE* stream, const std::string& text) {
-    return std::fwrite(text.data(), 1, text.size(), stream) == text.size() && std::fflush(stream) == 0;
+// Writes all of text to standard output; the exit status.
+int print(const std::string& text) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0)
+        return kExitDone;
+    complain("could not write to standard output");
+    return kExitCannotRun;
 }
 
 int usageError(const QString& mistake) {
@@ -138,7 +141,7 @@ std::string helpText() {
            "The window also takes Qt's own options, such as -platform NAME or -style NAME.\n"
            "\n"
            "Exit status: 0 done; 1 the window could not start (no display, or Qt's\n"
-           "platform could not be loaded), or the results could not be written; 2 a\n"
+           "platform could not be loaded), or its output could not be written; 2 a\n"
            "mistake in the command line, an unknown unit, or a number (or line) that is no\n"
            "number; 3 a result overflowed.\n";
     // clang-format on
@@ -198,14 +201,10 @@ std::optional<int> runCommandLine(int argc, char** argv, std::optional<ShownConv
                 QStringLiteral("unknown option %1").arg(quotedArgument(typedOption(arguments, unknown.front()))));
         return usageError(asClause(parser.errorText()));
     }
-    if (parser.isSet(help)) {
-        write(stdout, helpText());
-        return kExitDone;
-    }
-    if (parser.isSet(version)) {
-        write(stdout, programName() + " " + versionText(zelvarProject()).toStdString() + "\n");
-        return kExitDone;
-    }
+    if (parser.isSet(help))
+        return print(helpText());
+    if (parser.isSet(version))
+        return print(programName() + " " + versionText(zelvarProject()).toStdString() + "\n");
 
     const QStringList positional = parser.positionalArguments();
     if (parser.isSet(show)) {

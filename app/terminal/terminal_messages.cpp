@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "terminal_messages.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "engine/unit_words.h"
+#include "runtime/user_number.h"
+#include "zelvar_project.h"
+
+namespace zelvar {
+namespace {
+
+constexpr std::size_t kShownCharacters = 60;
+
+// C0 controls, DEL, and the C1 controls (U+0080 to U+009F, which a terminal
+// may take as escape sequences), whose UTF-8 form starts with 0xC2.
+bool isControl(std::string_view character) {
+    const auto first = static_cast<unsigned char>(character.front());
+    if (first < 0x20 || first == 0x7f)
+        return true;
+    return first == 0xC2 && static_cast<unsigned char>(character[1]) < 0xA0;
+}
+
+// The length of the well-formed UTF-8 character at the start of text, or 0
+// when its first byte starts none: a stray continuation byte, a sequence cut
+// short or broken by another byte, an overlong form, a surrogate, or a code
+// point beyond U+10FFFF.
+std::size_t characterLength(std::string_view text) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char first = byte(0);
+    if (first < 0x80)
+        return 1;
+    // The bounds of the second byte narrow out the overlong forms (E0, F0),
+    // the surrogates (ED) and what lies beyond U+10FFFF (F4).
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    if (first >= 0xC2 && first <= 0xDF)
+        length = 2;
+    else if (first >= 0xE0 && first <= 0xEF)
+        length = 3, low = first == 0xE0 ? 0xA0 : 0x80, high = first == 0xED ? 0x9F : 0xBF;
+    else if (first >= 0xF0 && first <= 0xF4)
+        length = 4, low = first == 0xF0 ? 0x90 : 0x80, high = first == 0xF4 ? 0x8F : 0xBF;
+    if (length == 0 || text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+std::string acceptedUnitWords() {
+    std::string list;
+    std::optional<LengthUnit> previous;
+    for (const UnitWord& entry : unitWords()) {
+        list += entry.unit == previous ? ", " : "\n  ";
+        list += entry.word;
+        previous = entry.unit;
+    }
+    return list;
+}
+
+}  // namespace
+
+std::string programName() {
+    return zelvarProject().executableName.toStdString();
+}
+
+void complain(std::string_view text) {
+    const std::string line = programName() + ": " + std::string(text) + "\n";
+    std::fputs(line.c_str(), stderr);
+}
+
+std::string quoted(std::string_view utf8) {
+    std::string shown = "'";
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < utf8.size(); ++characters) {
+        if (characters == kShownCharacters)
+            return shown + "...'";
+        const std::size_t length = characterLength(utf8.substr(at));
+        if (length == 0) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(utf8[at]));
+            shown += escaped;
+            ++at;
+            continue;
+        }
+        const std::string_view character = utf8.substr(at, length);
+        shown += isControl(character) ? std::string_view("?") : character;
+        at += length;
+    }
+    return shown + "'";
+}
+
+std::string notANumber(std::string_view utf8) {
+    return fitsEntry(utf8) ? "not a number: " + quoted(utf8) : longerThanEntry();
+}
+
+std::string longerThanEntry() {
+    return "not a number: longer than " + std::to_string(kLongestEntry) + " characters";
+}
+
+std::string unknownUnit(std::string_view word) {
+    return "unknown unit " + quoted(word) + "; the units are:" + acceptedUnitWords();
+}
+
+}  // namespace zelvar
