@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "engine/ascii_text.h"
 #include "engine/convert.h"
 #include "engine/figures.h"
 #include "engine/unit_words.h"
@@ -74,10 +75,7 @@ int convertLines(const FigureConverter& converter) {
 
     const auto convertLine = [&](std::string_view line, bool tooLong) {
         ++lineNumber;
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
-            line.remove_suffix(1);
-        while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
-            line.remove_prefix(1);
+        line = trimmedBlanks(line);
         const auto where = [&lineNumber] { return "line " + std::to_string(lineNumber) + ": "; };
         if (tooLong) {
             unreadable = true;
