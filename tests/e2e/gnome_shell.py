@@ -116,8 +116,8 @@ class Shell:
             def ready():
                 try:
                     return self.eval('!Main.layoutManager._startingUp'), 'starting'
-                except GLib.Error as error:
-                    return False, error.message
+                except (GLib.Error, StepFailed) as error:
+                    return False, str(error)
 
             def still_running():
                 if shell.poll() is not None:
@@ -210,6 +210,9 @@ def check_shell(shell, checks):
 
 
 def main(build, cmake):
+    if shutil.which('gnome-shell') is None:
+        log('gnome_shell: FAIL: gnome-shell is not installed (scripts/install-deps test installs it)')
+        return 1
     started = time.monotonic()
     checks = Checks('gnome_shell', log)
     scratch = tempfile.mkdtemp(prefix='zelvar-shell-')
@@ -217,7 +220,8 @@ def main(build, cmake):
     shell = None
     try:
         prefix = os.path.join(scratch, 'prefix')
-        subprocess.run([cmake, '--install', build, '--prefix', prefix], check=True, capture_output=True, timeout=60)
+        subprocess.run([cmake, '--install', build, '--prefix', prefix], check=True, stdout=subprocess.DEVNULL,
+                       timeout=60)
         shell = Shell(processes, scratch, prefix)
         shell.start()
         log(f'gnome-shell up after {time.monotonic() - started:.1f} s')
