@@ -5,7 +5,6 @@
 # are only for the package.
 # Run by CTest: cmake -DBUILD_DIR= -DPREFIX= -DBINDIR= -DDATADIR= -DMANDIR= -DEXECUTABLE= -DAPP_ID=
 #                    [-DSEARCH_PROVIDER= -DSEARCH_PROVIDER_PATH= -DSEARCH_BUS_NAME=] -P check_install.cmake
-# The search provider's files are expected only with SEARCH_PROVIDER.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
@@ -18,12 +17,12 @@ set(expected
     "${DATADIR}/applications/${APP_ID}.desktop"
     "${DATADIR}/metainfo/${APP_ID}.metainfo.xml"
     "${MANDIR}/man1/${EXECUTABLE}.1.gz")
-if(SEARCH_PROVIDER)
+if(SEARCH_PROVIDER)  # the search provider's files, when it is built
   list(APPEND expected
-       "${SEARCH_PROVIDER}"
-       "${DATADIR}/dbus-1/services/${SEARCH_BUS_NAME}.service"
-       "${DATADIR}/gnome-shell/search-providers/${APP_ID}.search-provider.ini"
-       "${DATADIR}/krunner/dbusplugins/${APP_ID}.desktop")
+    "${SEARCH_PROVIDER}"
+    "${DATADIR}/dbus-1/services/${SEARCH_BUS_NAME}.service"
+    "${DATADIR}/gnome-shell/search-providers/${APP_ID}.search-provider.ini"
+    "${DATADIR}/krunner/dbusplugins/${APP_ID}.desktop")
 endif()
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected "${DATADIR}/icons/hicolor/${size}x${size}/apps/${EXECUTABLE}.png")
@@ -93,8 +92,7 @@ if(NOT th MATCHES " 1 \"${release_date}\" \"[^\"]* ${version}\" ")
   message(FATAL_ERROR "the manual page is not dated ${release_date} for version ${version}: ${th}")
 endif()
 
-# The session bus starts the search provider from where the configured
-# prefix puts it.
+# The session bus starts the search provider where the configured prefix puts it.
 if(SEARCH_PROVIDER)
   file(READ "${PREFIX}/${DATADIR}/dbus-1/services/${SEARCH_BUS_NAME}.service" service)
   if(NOT service STREQUAL "[D-BUS Service]\nName=${SEARCH_BUS_NAME}\nExec=${SEARCH_PROVIDER_PATH}\n")
