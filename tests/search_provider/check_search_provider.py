@@ -85,9 +85,11 @@ class Bus:
 
     def owner(self):
         """The provider's executable while it holds its name."""
-        if self.call('org.freedesktop.DBus', 'NameHasOwner', '(s)', self.name, bus=True):
+        try:
             return os.readlink('/proc/%d/exe' % self.call('org.freedesktop.DBus', 'GetConnectionUnixProcessID', '(s)',
                                                           self.name, bus=True))
+        except (GLib.Error, OSError):  # none, or it is just leaving
+            return None
 
     def ids(self, query):
         return self.call(GNOME, 'GetInitialResultSet', '(as)', query.split(' '))
