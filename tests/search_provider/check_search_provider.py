@@ -40,8 +40,8 @@ LENGTHS = [
     ('en_US', '3 mi > km', ['KILOMETERS'], '4.8279 KILOMETERS', '3 MILES', '4.8279'),
     ('en_US', '  -0.5   inch =  cm ', ['CENTIMETERS'], '-1.27 CENTIMETERS', '-0.5 INCHES', '-1.27'),
 ]
-REFUSED = ['firefox', '5', 'ft', '5 apples', 'in', '5 ft in', '5 ft in feet', '1E38 lea', '1E38 lea in m', '5\tft',
-           '5 ft\x1b', '\u05d7\u05de\u05e9 ft', '1' * 100_000 + ' ft', '5 ' * 5000 + 'ft']
+REFUSED = ['firefox', '5', 'ft', '5 apples', 'in', '5 ft in', '5 ft in feet', '1E38 lea', '5\tft', '5 ft\x1b',
+           '\u05d7\u05de\u05e9 ft', '1' * 100_000 + ' ft', '5 ' * 5000 + 'ft', '1E38 lea in m']
 
 
 def check(ok, what):
@@ -145,7 +145,6 @@ def main(build, cmake, provider):
                   == INTERFACES, f'introspection shows the two interfaces alone: {shown}')
             clipboard = []
             english.call(GNOME, 'ActivateResult', '(sasu)', '5 FEET in METERS', ['5', 'ft', 'in', 'm'], 42)
-            english.call(GNOME, 'LaunchSearch', '(asu)', ['5', 'ft'], 0)
             english.call(KRUNNER, 'Run', '(ss)', '5 FEET in METERS', '')
             english.connection.register_object('/klipper', KLIPPER.interfaces[0], lambda *call: (
                 clipboard.append(call[5].unpack()[0]), call[6].return_value(None)), None, None)
@@ -153,9 +152,9 @@ def main(build, cmake, provider):
             english.call(KRUNNER, 'Run', '(ss)', '5 FEET in METERS', 'copy')
             english.call('org.freedesktop.DBus', 'ReleaseName', '(s)', 'org.kde.klipper', bus=True)
             english.call(KRUNNER, 'Run', '(ss)', '10 FEET in METERS', 'copy')
-            launches = ['--show 10 FEET ', '--show 5 FEET ', '--show 5 FEET ', '--show 5 FEET TIME42']
+            launches = ['--show 10 FEET ', '--show 5 FEET ', '--show 5 FEET TIME42']
             opened = f'{folder}/opened'  # in any order: the starts run apart
-            wait_for(lambda: os.path.exists(opened) and len(open(opened).readlines()) >= 4)
+            wait_for(lambda: os.path.exists(opened) and len(open(opened).readlines()) >= 3)
             check(english.call(KRUNNER, 'Actions', '()') == [('copy', 'Copy', 'edit-copy')] and clipboard == ['1.524']
                   and sorted(open(opened).read().splitlines()) == launches,
                   f'the window opens for each pick, and Copy goes to Klipper while it is there: {clipboard}')
