@@ -10,7 +10,7 @@
 #
 # lintian --pedantic --info shows no tag at all on this package. The only
 # informational one it showed, binary-has-unneeded-section (the compiler's
-# .comment), is fixed by the strip step in app/CMakeLists.txt.
+# .comment), is fixed by the strip step in cmake/strip_notes.cmake.
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VENDOR "${ZELVAR_AUTHORS}")
 set(CPACK_PACKAGE_CONTACT "${ZELVAR_CONTACT}")
@@ -19,6 +19,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${ZELVAR_SYNOPSIS}")
 set(CPACK_PACKAGE_DESCRIPTION "${ZELVAR_DESCRIPTION}
 Every digit follows one fixed conversion table.")
 set(CPACK_STRIP_FILES ON)
+# The package installs where the build was configured to (scripts/make-deb:
+# /usr), as the session bus's service file names the search provider there.
+set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
 # Everything a plain install puts in place, and the Debian-only files.
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};ALL;/"
                                  "${CMAKE_BINARY_DIR};${PROJECT_NAME};debian;/")

@@ -64,4 +64,11 @@ std::vector<LengthUnit> unitsByUsefulness(LengthUnit source, float entered) {
     return order;
 }
 
+std::vector<LengthUnit> resultTargets(const LengthQuery& query) {
+    std::vector<LengthUnit> units = unitsByUsefulness(query.unit, query.entered);
+    if (query.target && !units.empty())
+        return {*query.target};
+    return units;
+}
+
 }  // namespace zelvar

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "length_query.h"
 #include "units.h"
 
 namespace zelvar {
@@ -21,5 +22,11 @@ namespace zelvar {
 // has no common customary figure in range, and miles (0.93195) lie nearest.
 // Empty when CONVERT would report an overflow for the value.
 std::vector<LengthUnit> unitsByUsefulness(LengthUnit source, float entered);
+
+// The units a query's results are converted into: its target alone, or the
+// thirteen others by usefulness. None when CONVERT would report an overflow
+// for the value, with a target or without, so that a desktop is never given
+// a result that cannot be shown.
+std::vector<LengthUnit> resultTargets(const LengthQuery& query);
 
 }  // namespace zelvar

@@ -5,6 +5,7 @@
 #include <QDBusMetaType>
 #include <QDBusVariant>
 
+#include "idle_exit.h"
 #include "length_results.h"
 #include "window_launcher.h"
 
@@ -26,7 +27,7 @@ std::optional<std::string> joined(const QStringList& terms) {
 }
 
 // A serialized GIcon, as g_icon_serialize writes a themed icon:
-// ('themed', <['zelvar', 'zelvar-symbolic']>).
+// ('themed', <['zelvar']>).
 struct ThemedIcon {
     QStringList names;
 };
@@ -55,14 +56,14 @@ Q_DECLARE_METATYPE(zelvar::ThemedIcon)
 
 namespace zelvar {
 
-GnomeSearch::GnomeSearch(QObject& provider, const LengthResults& results)
-    : QDBusAbstractAdaptor(&provider), results_(results) {
+GnomeSearch::GnomeSearch(QObject& provider, const LengthResults& results, IdleExit& idle)
+    : QDBusAbstractAdaptor(&provider), results_(results), idle_(idle) {
     qDBusRegisterMetaType<QList<QVariantMap>>();
     qDBusRegisterMetaType<ThemedIcon>();
 }
 
 QStringList GnomeSearch::GetInitialResultSet(const QStringList& terms) {
-    emit called();
+    idle_.restart();
     const std::optional<std::string> query = joined(terms);
     return query ? results_.ids(*query) : QStringList{};
 }
@@ -73,8 +74,8 @@ QStringList GnomeSearch::GetSubsearchResultSet(const QStringList&, const QString
 }
 
 QList<QVariantMap> GnomeSearch::GetResultMetas(const QStringList& identifiers) {
-    emit called();
-    static const ThemedIcon kIcon{{QStringLiteral(ZELVAR_ICON_NAME), QStringLiteral(ZELVAR_ICON_NAME "-symbolic")}};
+    idle_.restart();
+    static const ThemedIcon kIcon{{QStringLiteral(ZELVAR_ICON_NAME)}};
     QList<QVariantMap> metas;
     for (const QString& id : identifiers) {
         const std::optional<LengthResult> result = results_.result(id);
@@ -93,13 +94,13 @@ QList<QVariantMap> GnomeSearch::GetResultMetas(const QStringList& identifiers) {
 }
 
 void GnomeSearch::ActivateResult(const QString& identifier, const QStringList&, uint timestamp) {
-    emit called();
+    idle_.restart();
     if (const std::optional<LengthQuery> query = results_.query(identifier.toStdString()))
         openWindow(query, timestamp);
 }
 
 void GnomeSearch::LaunchSearch(const QStringList& terms, uint timestamp) {
-    emit called();
+    idle_.restart();
     const std::optional<std::string> text = joined(terms);
     openWindow(text ? results_.query(*text) : std::nullopt, timestamp);
 }

@@ -7,6 +7,7 @@
 
 namespace zelvar {
 
+class IdleExit;
 class LengthResults;
 
 // GNOME Shell's search-provider interface, version 2. The shell splits what
@@ -18,7 +19,8 @@ class GnomeSearch : public QDBusAbstractAdaptor {
     Q_CLASSINFO("D-Bus Interface", "org.gnome.Shell.SearchProvider2")
 
 public:
-    GnomeSearch(QObject& provider, const LengthResults& results);
+    // Each call restarts the idle stretch.
+    GnomeSearch(QObject& provider, const LengthResults& results, IdleExit& idle);
 
 public slots:
     QStringList GetInitialResultSet(const QStringList& terms);
@@ -27,11 +29,9 @@ public slots:
     void ActivateResult(const QString& identifier, const QStringList& terms, uint timestamp);
     void LaunchSearch(const QStringList& terms, uint timestamp);
 
-signals:
-    void called();
-
 private:
     const LengthResults& results_;
+    IdleExit& idle_;
 };
 
 }  // namespace zelvar

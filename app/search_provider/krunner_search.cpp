@@ -4,6 +4,8 @@
 #include <QDBusArgument>
 #include <QDBusMetaType>
 
+#include "idle_exit.h"
+#include "klipper.h"
 #include "length_results.h"
 #include "window_launcher.h"
 
@@ -14,6 +16,8 @@ namespace {
 // 50 InformationalMatch, Plasma 6 reads it as a moderate category relevance.
 // Either way, picking the match calls Run.
 constexpr int kComputedAnswer = 50;
+
+const QString kCopyAction = QStringLiteral("copy");
 
 }  // namespace
 
@@ -45,22 +49,21 @@ const QDBusArgument& operator>>(const QDBusArgument& in, RunnerAction& action) {
     return in;
 }
 
-KRunnerSearch::KRunnerSearch(QObject& provider, const LengthResults& results)
-    : QDBusAbstractAdaptor(&provider), results_(results) {
+KRunnerSearch::KRunnerSearch(QObject& provider, const LengthResults& results, IdleExit& idle)
+    : QDBusAbstractAdaptor(&provider), results_(results), idle_(idle) {
     qDBusRegisterMetaType<RunnerMatch>();
     qDBusRegisterMetaType<QList<RunnerMatch>>();
     qDBusRegisterMetaType<RunnerAction>();
     qDBusRegisterMetaType<QList<RunnerAction>>();
 }
 
-// Picking a match opens the window; there is nothing else to choose.
 QList<RunnerAction> KRunnerSearch::Actions() {
-    emit called();
-    return {};
+    idle_.restart();
+    return {{kCopyAction, QStringLiteral("Copy"), QStringLiteral("edit-copy")}};
 }
 
 QList<RunnerMatch> KRunnerSearch::Match(const QString& query) {
-    emit called();
+    idle_.restart();
     if (std::size_t(query.size()) > kLongestLengthQuery)
         return {};
     const QStringList ids = results_.ids(query.toStdString());
@@ -75,16 +78,34 @@ QList<RunnerMatch> KRunnerSearch::Match(const QString& query) {
             QStringLiteral(ZELVAR_ICON_NAME),
             kComputedAnswer,
             1.0 - double(rank) / double(ids.size()),
-            {{QStringLiteral("subtext"), result->converted}, {QStringLiteral("actions"), QStringList{}}},
+            {{QStringLiteral("subtext"), result->converted}, {QStringLiteral("actions"), QStringList{kCopyAction}}},
         };
     }
     return matches;
 }
 
-void KRunnerSearch::Run(const QString& matchId, const QString&) {
-    emit called();
-    if (const std::optional<LengthQuery> query = results_.query(matchId.toStdString()))
-        openWindow(query, 0);
+// Copy puts the figure on the clipboard as the window's Copy does, through
+// Klipper; without it, the window opens, where Copy works.
+void KRunnerSearch::Run(const QString& matchId, const QString& actionId) {
+    idle_.restart();
+    const std::optional<LengthQuery> query = results_.query(matchId.toStdString());
+    if (!query)
+        return;
+    if (actionId == kCopyAction) {
+        const std::optional<LengthResult> result = results_.result(matchId);
+        if (result && copyThroughKlipper(result->clipboardText))
+            return;
+    }
+    openWindow(query, 0);
+}
+
+QVariantMap KRunnerSearch::Config() {
+    idle_.restart();
+    return {};
+}
+
+void KRunnerSearch::Teardown() {
+    idle_.restart();
 }
 
 }  // namespace zelvar

@@ -8,6 +8,7 @@
 
 namespace zelvar {
 
+class IdleExit;
 class LengthResults;
 
 // A match as KRunner's D-Bus runners return it: (sssida{sv}).
@@ -29,25 +30,28 @@ struct RunnerAction {
 
 // KDE Plasma's D-Bus runner interface, org.kde.krunner1, as Plasma 5.27 and
 // Plasma 6 call it for a runner file with X-Plasma-API=DBus: Actions, Match
-// and Run. (Config and Teardown belong to X-Plasma-API=DBus2, which this
-// runner does not ask for.)
+// and Run. Each match offers the action Copy; picking the match itself opens
+// the window.
 class KRunnerSearch : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.krunner1")
 
 public:
-    KRunnerSearch(QObject& provider, const LengthResults& results);
+    // Each call restarts the idle stretch.
+    KRunnerSearch(QObject& provider, const LengthResults& results, IdleExit& idle);
 
 public slots:
     QList<RunnerAction> Actions();
     QList<RunnerMatch> Match(const QString& query);
     void Run(const QString& matchId, const QString& actionId);
-
-signals:
-    void called();
+    // The rest of the interface, which KRunner calls only for runners with
+    // X-Plasma-API=DBus2: no settings, and nothing kept to let go of.
+    QVariantMap Config();
+    void Teardown();
 
 private:
     const LengthResults& results_;
+    IdleExit& idle_;
 };
 
 }  // namespace zelvar

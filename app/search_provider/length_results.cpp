@@ -4,15 +4,9 @@
 #include "engine/figures.h"
 #include "engine/result_order.h"
 #include "runtime/locale_number.h"
+#include "runtime/qt_text.h"
 
 namespace zelvar {
-namespace {
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-}  // namespace
 
 LengthResults::LengthResults()
     : separators_(userNumberSeparators()),
@@ -26,10 +20,8 @@ QStringList LengthResults::ids(std::string_view text) const {
     const std::optional<LengthQuery> found = query(text);
     if (!found)
         return {};
-    const std::vector<LengthUnit> units =
-        found->target ? std::vector<LengthUnit>{*found->target} : unitsByUsefulness(found->unit, found->entered);
     QStringList ids;
-    for (const LengthUnit unit : units)
+    for (const LengthUnit unit : resultTargets(*found))
         ids << QString::fromStdString(lengthQueryText(*found, unit));
     return ids;
 }

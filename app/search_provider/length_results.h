@@ -37,7 +37,8 @@ public:
     std::optional<LengthQuery> query(std::string_view text) const;
 
     // The ids of a query's results, the most useful first; none when the
-    // query is no length, or when CONVERT would overflow.
+    // query is no length, or when CONVERT would overflow; result() gives
+    // each of them.
     QStringList ids(std::string_view text) const;
 
     // Nothing for an id this provider did not give.

@@ -4,6 +4,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <cstdio>
+
+#include "runtime/qt_text.h"
 
 namespace zelvar {
 
@@ -13,22 +16,24 @@ void openWindow(const std::optional<LengthQuery>& query, unsigned timestamp) {
     // folders, so a relocated prefix keeps working.
     process.setProgram(
         QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" ZELVAR_PROGRAM_FROM_PROVIDER)));
-    if (query) {
-        process.setArguments(
-            {QStringLiteral("--show"), QString::fromStdString(query->number),
-             QString::fromUtf8(unitName(query->unit).data(), qsizetype(unitName(query->unit).size()))});
-    }
+    if (query)
+        process.setArguments({QStringLiteral("--show"), qtText(query->number), qtText(unitName(query->unit))});
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (timestamp != 0) {
         // Startup notification's form: the window manager compares the time
         // with the user's last action before it hands over the focus.
-        environment.insert(
-            QStringLiteral("DESKTOP_STARTUP_ID"),
-            QStringLiteral("zelvar-search-%1_TIME%2").arg(QCoreApplication::applicationPid()).arg(timestamp));
+        environment.insert(QStringLiteral("DESKTOP_STARTUP_ID"),
+                           QStringLiteral(ZELVAR_SEARCH_PROVIDER_NAME "-%1_TIME%2")
+                               .arg(QCoreApplication::applicationPid())
+                               .arg(timestamp));
     }
     process.setProcessEnvironment(environment);
     process.setStandardInputFile(QProcess::nullDevice());
-    process.startDetached();
+    // The bus has no way to say it to the desktop: the user's journal keeps
+    // what the provider writes on stderr.
+    if (!process.startDetached())
+        std::fprintf(stderr, ZELVAR_SEARCH_PROVIDER_NAME ": cannot start %s: %s\n", qPrintable(process.program()),
+                     qPrintable(process.errorString()));
 }
 
 }  // namespace zelvar

@@ -4,7 +4,7 @@
 # nothing else is: the copyright notice and the changelog in Debian's formats
 # are only for the package.
 # Run by CTest: cmake -DBUILD_DIR= -DPREFIX= -DBINDIR= -DDATADIR= -DMANDIR= -DEXECUTABLE= -DAPP_ID=
-#                    -DSEARCH_PROVIDER= -DSEARCH_BUS_NAME= -P check_install.cmake
+#                    [-DSEARCH_PROVIDER= -DSEARCH_PROVIDER_PATH= -DSEARCH_BUS_NAME=] -P check_install.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
@@ -16,11 +16,14 @@ set(expected
     "${BINDIR}/${EXECUTABLE}"
     "${DATADIR}/applications/${APP_ID}.desktop"
     "${DATADIR}/metainfo/${APP_ID}.metainfo.xml"
-    "${MANDIR}/man1/${EXECUTABLE}.1.gz"
+    "${MANDIR}/man1/${EXECUTABLE}.1.gz")
+if(SEARCH_PROVIDER)  # the search provider's files, when it is built
+  list(APPEND expected
     "${SEARCH_PROVIDER}"
     "${DATADIR}/dbus-1/services/${SEARCH_BUS_NAME}.service"
     "${DATADIR}/gnome-shell/search-providers/${APP_ID}.search-provider.ini"
     "${DATADIR}/krunner/dbusplugins/${APP_ID}.desktop")
+endif()
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected "${DATADIR}/icons/hicolor/${size}x${size}/apps/${EXECUTABLE}.png")
 endforeach()
@@ -89,10 +92,12 @@ if(NOT th MATCHES " 1 \"${release_date}\" \"[^\"]* ${version}\" ")
   message(FATAL_ERROR "the manual page is not dated ${release_date} for version ${version}: ${th}")
 endif()
 
-# The session bus starts the search provider from where it was installed.
-file(READ "${PREFIX}/${DATADIR}/dbus-1/services/${SEARCH_BUS_NAME}.service" service)
-if(NOT service MATCHES "\nExec=${PREFIX}/${SEARCH_PROVIDER}\n")
-  message(FATAL_ERROR "the service file does not start ${PREFIX}/${SEARCH_PROVIDER}:\n${service}")
+# The session bus starts the search provider where the configured prefix puts it.
+if(SEARCH_PROVIDER)
+  file(READ "${PREFIX}/${DATADIR}/dbus-1/services/${SEARCH_BUS_NAME}.service" service)
+  if(NOT service STREQUAL "[D-BUS Service]\nName=${SEARCH_BUS_NAME}\nExec=${SEARCH_PROVIDER_PATH}\n")
+    message(FATAL_ERROR "the service file does not start ${SEARCH_PROVIDER_PATH} alone:\n${service}")
+  endif()
 endif()
 file(REMOVE_RECURSE "${PREFIX}")
 message(STATUS "installed as expected:\n  ${expected}\n${printed}")

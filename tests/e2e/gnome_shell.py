@@ -28,7 +28,8 @@ from gi.repository import Gio, GLib
 
 from checks import Checks, StepFailed, log_tail, wait_until
 from desktop import Processes, private_dirs
-from run_e2e import end_processes, processes_tagged
+from run_e2e import end_processes, processes_tagged  # noqa: I100 (it puts tests/support on the path)
+from relocated_services import relocated_services  # noqa: E402
 
 # About one start in 16 hangs in GNOME 43's ibus start-up; another start
 # then goes through.
@@ -60,7 +61,7 @@ def bus_config(folder, kind, servicedir=''):
 
 
 class Shell:
-    def __init__(self, processes, scratch, prefix):
+    def __init__(self, processes, scratch, build, prefix):
         self.processes = processes
         self.prefix = prefix
         self.log_path = os.path.join(scratch, 'gnome-shell.log')
@@ -75,7 +76,7 @@ class Shell:
         self.env['DBUS_SYSTEM_BUS_ADDRESS'] = self._bus(bus_config(scratch, 'system'))
         # What the provider starts opens its window on the shell.
         self.env['DBUS_SESSION_BUS_ADDRESS'] = self._bus(
-            bus_config(scratch, 'session', f'{prefix}/share/dbus-1/services'),
+            bus_config(scratch, 'session', relocated_services(build, prefix, scratch)),
             WAYLAND_DISPLAY=WAYLAND_DISPLAY, QT_QPA_PLATFORM='wayland')
         self.bus = Gio.DBusConnection.new_for_address_sync(
             self.env['DBUS_SESSION_BUS_ADDRESS'],
@@ -222,7 +223,7 @@ def main(build, cmake):
         prefix = os.path.join(scratch, 'prefix')
         subprocess.run([cmake, '--install', build, '--prefix', prefix], check=True, stdout=subprocess.DEVNULL,
                        timeout=60)
-        shell = Shell(processes, scratch, prefix)
+        shell = Shell(processes, scratch, build, prefix)
         shell.start()
         log(f'gnome-shell up after {time.monotonic() - started:.1f} s')
         check_shell(shell, checks)

@@ -34,6 +34,8 @@ import traceback
 import uuid
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, '..', 'support'))
+from relocated_services import relocated_services  # noqa: E402
 SESSION_TAG = 'ZELVAR_E2E_SESSION'
 TOOLS = ('dbus-run-session', 'Xvfb', 'openbox', 'xdotool', 'xprop', 'xwininfo', 'import')
 WAYLAND_RUN = 'wayland'
@@ -157,7 +159,7 @@ def outer(args):
         # The buses' chatter and anything the runs print on stderr go to session.log.
         session_log_path = os.path.join(out_dir, 'session.log')
         with open(session_log_path, 'wb') as session_log:
-            inner = subprocess.Popen(['dbus-run-session', f'--config-file={session_bus_config(scratch, prefix)}', '--',
+            inner = subprocess.Popen(['dbus-run-session', f'--config-file={session_bus_config(scratch, args.build_dir, prefix)}', '--',
                                       sys.executable, os.path.abspath(__file__), '--inner',
                                       '--binary', binary, '--out', out_dir, '--scratch', scratch,
                                       '--version', args.version]
@@ -183,14 +185,14 @@ def outer(args):
         shutil.rmtree(scratch, ignore_errors=True)
 
 
-def session_bus_config(scratch, prefix):
+def session_bus_config(scratch, build, prefix):
     """The session bus's own configuration, and the prefix's services (the search provider)."""
     path = os.path.join(scratch, 'session.conf')
     with open(path, 'w') as config:
         config.write('<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"\n'
                      ' "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">\n'
                      '<busconfig><include>/usr/share/dbus-1/session.conf</include>'
-                     f'<servicedir>{prefix}/share/dbus-1/services</servicedir></busconfig>\n')
+                     f'<servicedir>{relocated_services(build, prefix, scratch)}</servicedir></busconfig>\n')
     return path
 
 

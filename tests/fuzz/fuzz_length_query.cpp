@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any text as a search query: a length read from it has a number and a target
-// other than its unit; its results are the thirteen other units once each (or
-// none, on overflow), and each result's id reads back to it with that target.
+// other than its unit; without a target, its results are the thirteen other
+// units once each (or none, on overflow); every result converts without
+// overflow, and its id reads back to it with that target.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 
+#include "engine/figures.h"
 #include "engine/length_query.h"
 #include "engine/read_number.h"
 #include "engine/result_order.h"
@@ -23,14 +25,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (query->number.empty() || query->target == query->unit)
         zelvar::fuzz::fail("a length without a number, or converted into its own unit", text);
 
-    std::vector<zelvar::LengthUnit> units = zelvar::unitsByUsefulness(query->unit, query->entered);
+    std::vector<zelvar::LengthUnit> units = zelvar::resultTargets(*query);
     for (const zelvar::LengthUnit target : units) {
+        std::string figure;
+        if (!zelvar::FigureConverter(query->unit, {target}, zelvar::FigureStyle::Plain)
+                 .append(query->entered, '\n', figure))
+            zelvar::fuzz::fail("a result's conversion overflows", text);
         const std::optional<zelvar::LengthQuery> again =
             zelvar::readLengthQuery(zelvar::lengthQueryText(*query, target), readNumber);
         if (!again || again->number != query->number || again->unit != query->unit || again->target != target ||
             std::memcmp(&again->entered, &query->entered, sizeof(float)) != 0)
             zelvar::fuzz::fail("a result id does not read back to its length", text);
     }
+    if (query->target)
+        return 0;
     units.push_back(query->unit);
     std::sort(units.begin(), units.end());
     if (units.size() != 1 &&

@@ -3,7 +3,7 @@
 """The search provider as the desktops reach it: installed into a scratch
 prefix, started by private session buses from its service file, called
 through GNOME Shell's and KRunner's interfaces, and gone when left idle.
-Usage: check_search_provider.py BUILD_DIR CMAKE"""
+Usage: check_search_provider.py BUILD_DIR CMAKE PROVIDER_PATH"""
 
 import configparser
 import glob
@@ -15,8 +15,17 @@ import time
 
 from gi.repository import Gio, GLib
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
+from relocated_services import relocated_services  # noqa: E402
+
 GNOME, KRUNNER = 'org.gnome.Shell.SearchProvider2', 'org.kde.krunner1'
 FAILURES = []
+INTERFACES = {GNOME: {'GetInitialResultSet': ('as', 'as'), 'GetSubsearchResultSet': ('asas', 'as'),
+                      'GetResultMetas': ('as', 'aa{sv}'), 'ActivateResult': ('sasu', ''), 'LaunchSearch': ('asu', '')},
+              KRUNNER: {'Actions': ('', 'a(sss)'), 'Match': ('s', 'a(sssida{sv})'), 'Run': ('ss', ''),
+                        'Config': ('', 'a{sv}'), 'Teardown': ('', '')}}
+KLIPPER = Gio.DBusNodeInfo.new_for_xml('<node><interface name="org.kde.klipper.klipper"><method name="setClipboard'
+                                       'Contents"><arg type="s" direction="in"/></method></interface></node>')
 
 # Query, the targets of its results in order, and the first result's name,
 # description and clipboard text: worked out by hand from the rule of order
@@ -35,7 +44,7 @@ LENGTHS = [
     ('en_US', '  -0.5   inch =  cm ', ['CENTIMETERS'], '-1.27 CENTIMETERS', '-0.5 INCHES', '-1.27'),
 ]
 REFUSED = ['firefox', '5', 'ft', '5 apples', 'in', '5 ft in', '5 ft in feet', '1E38 lea', '5\tft', '5 ft\x1b',
-           '\u05d7\u05de\u05e9 ft', '1' * 100_000 + ' ft', '5 ' * 5000 + 'ft']
+           '\u05d7\u05de\u05e9 ft', '1' * 100_000 + ' ft', '5 ' * 5000 + 'ft', '1E38 lea in m']
 
 
 def check(ok, what):
@@ -47,18 +56,19 @@ def check(ok, what):
 class Bus:
     """A private session bus under a locale, starting services from prefix."""
 
-    def __init__(self, folder, prefix, locale):
-        config = os.path.join(folder, f'{locale}.conf')
+    def __init__(self, folder, prefix, locale, idle_ms):
+        config = os.path.join(folder, f'{locale}{idle_ms}.conf')
         with open(config, 'w') as f:
             f.write('<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"\n'
                     ' "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">\n'
                     f'<busconfig><type>session</type><listen>unix:tmpdir={folder}</listen>'
-                    f'<servicedir>{prefix}/share/dbus-1/services</servicedir>'
+                    f'<servicedir>{folder}/services</servicedir>'
                     '<policy context="default"><allow send_destination="*" eavesdrop="true"/>'
                     '<allow eavesdrop="true"/><allow own="*"/></policy></busconfig>\n')
-        env = dict(os.environ, LC_ALL=f'{locale}.UTF-8', LANG=f'{locale}.UTF-8')
+        env = dict(os.environ, LC_ALL=f'{locale}.UTF-8', LANG=f'{locale}.UTF-8', ZELVAR_SEARCH_IDLE_MS=str(idle_ms))
+        self.log = config + '.log'
         self.daemon = subprocess.Popen(['dbus-daemon', f'--config-file={config}', '--print-address=1', '--nofork'],
-                                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, env=env)
+                                       stdout=subprocess.PIPE, stderr=open(self.log, 'w'), text=True, env=env)
         flags = Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION
         self.connection = Gio.DBusConnection.new_for_address_sync(self.daemon.stdout.readline().strip(), flags)
         key_file = configparser.ConfigParser()
@@ -67,30 +77,50 @@ class Bus:
         self.name, self.path = section['BusName'], section['ObjectPath']
 
     def call(self, interface, method, signature, *arguments, bus=False):
+        # Served meanwhile: calls to this process, the stand-in Klipper.
         name, path = ('org.freedesktop.DBus', '/org/freedesktop/DBus') if bus else (self.name, self.path)
-        return self.connection.call_sync(name, path, interface, method, GLib.Variant(signature, arguments), None, 0,
-                                         20000, None).unpack()[0]
+        replies = []
+        self.connection.call(name, path, interface, method, GLib.Variant(signature, arguments), None, 0, 20000, None,
+                             lambda connection, result: replies.append(result))
+        while not replies:
+            GLib.MainContext.default().iteration(True)
+        return (self.connection.call_finish(replies[0]).unpack() or [None])[0]
 
     def owner(self):
         """The provider's executable while it holds its name."""
-        if self.call('org.freedesktop.DBus', 'NameHasOwner', '(s)', self.name, bus=True):
+        try:
             return os.readlink('/proc/%d/exe' % self.call('org.freedesktop.DBus', 'GetConnectionUnixProcessID', '(s)',
                                                           self.name, bus=True))
+        except (GLib.Error, OSError):  # none, or it is just leaving
+            return None
 
     def ids(self, query):
         return self.call(GNOME, 'GetInitialResultSet', '(as)', query.split(' '))
+
+
+def wait_for(condition):
+    deadline = time.monotonic() + 20
+    while not condition() and time.monotonic() < deadline:
+        time.sleep(0.05)
+    return condition()
 
 
 def main(build, cmake):
     with tempfile.TemporaryDirectory() as folder:
         prefix = os.path.join(folder, 'prefix')
         subprocess.run([cmake, '--install', build, '--prefix', prefix], check=True, capture_output=True)
-        buses = {locale: Bus(folder, prefix, locale) for locale in ('en_US', 'de_DE')}
+        relocated_services(build, prefix, folder)
+        # The window as a stand-in that notes how it was started.
+        window = glob.glob(f'{prefix}/bin/*')[0]
+        with open(window, 'w') as script:
+            script.write(f'#!/bin/sh\necho "$* ${{DESKTOP_STARTUP_ID##*_}}" >>{folder}/opened\n')
+        buses = {locale: Bus(folder, prefix, locale, 3000) for locale in ('en_US', 'de_DE')}
         english = buses['en_US']
         try:
             check(english.owner() is None, 'nothing owns the bus name before the first call')
             check(english.ids('5 ft in m') == ['5 FEET in METERS'], 'the first call is answered')
-            check((english.owner() or '').startswith(prefix + '/'), f'the bus started the installed provider: {english.owner()}')
+            provider = english.owner() or ''
+            check(provider.startswith(prefix + '/'), f'the bus started the installed provider: {provider}')
 
             for locale, query, targets, name, description, clipboard in LENGTHS:
                 bus = buses[locale]
@@ -100,11 +130,37 @@ def main(build, cmake):
                       f'{query!r}: the same results in a subsearch')
                 metas = bus.call(GNOME, 'GetResultMetas', '(as)', ids)
                 first = metas[0] if metas else {}
+                # One meta for every id, in order: GNOME Shell shows none of them otherwise.
                 check([m['id'] for m in metas] == ids and (first['name'], first['description'], first['clipboardText'],
-                      first['gicon']) == (name, description, clipboard, 'zelvar'), f'{query!r}: metas {first}')
+                      first['icon']) == (name, description, clipboard, ('themed', ['zelvar'])), f'{query!r}: {first}')
                 matches = bus.call(KRUNNER, 'Match', '(s)', query)
-                check([m[0] for m in matches] == ids and matches[0][1:4] == (name, 'zelvar', 50)
-                      and matches[0][5]['subtext'] == description, f'{query!r}: KRunner matches {matches[:1]}')
+                check([m[0] for m in matches] == ids and matches[0][1:4] == (name, 'zelvar', 50) and matches[0][5]
+                      == {'subtext': description, 'actions': ['copy']}, f'{query!r}: KRunner matches {matches[:1]}')
+
+            node = Gio.DBusNodeInfo.new_for_xml(english.call('org.freedesktop.DBus.Introspectable', 'Introspect', '()'))
+            shown = {i.name: {m.name: tuple(''.join(a.signature for a in args) for args in (m.in_args, m.out_args))
+                              for m in i.methods} for i in node.interfaces if not i.signals and not i.properties}
+            check({name: methods for name, methods in shown.items() if not name.startswith('org.freedesktop.DBus.')}
+                  == INTERFACES, f'introspection shows the two interfaces alone: {shown}')
+            clipboard = []
+            english.call(GNOME, 'ActivateResult', '(sasu)', '5 FEET in METERS', ['5', 'ft', 'in', 'm'], 42)
+            english.call(KRUNNER, 'Run', '(ss)', '5 FEET in METERS', '')
+            english.connection.register_object('/klipper', KLIPPER.interfaces[0], lambda *call: (
+                clipboard.append(call[5].unpack()[0]), call[6].return_value(None)), None, None)
+            english.call('org.freedesktop.DBus', 'RequestName', '(su)', 'org.kde.klipper', 0, bus=True)
+            english.call(KRUNNER, 'Run', '(ss)', '5 FEET in METERS', 'copy')
+            english.call('org.freedesktop.DBus', 'ReleaseName', '(s)', 'org.kde.klipper', bus=True)
+            english.call(KRUNNER, 'Run', '(ss)', '10 FEET in METERS', 'copy')
+            launches = ['--show 10 FEET ', '--show 5 FEET ', '--show 5 FEET TIME42']
+            opened = f'{folder}/opened'  # in any order: the starts run apart
+            wait_for(lambda: os.path.exists(opened) and len(open(opened).readlines()) >= 3)
+            check(english.call(KRUNNER, 'Actions', '()') == [('copy', 'Copy', 'edit-copy')] and clipboard == ['1.524']
+                  and sorted(open(opened).read().splitlines()) == launches,
+                  f'the window opens for each pick, and Copy goes to Klipper while it is there: {clipboard}')
+            os.remove(window)
+            english.call(GNOME, 'ActivateResult', '(sasu)', '5 FEET in METERS', [], 0)
+            check(wait_for(lambda: f'{os.path.basename(provider)}: cannot start {window}' in open(english.log).read()),
+                  'a window that cannot start is reported')
 
             for query in REFUSED:
                 check(english.ids(query) == [] and english.call(KRUNNER, 'Match', '(s)', query) == [],
@@ -112,12 +168,13 @@ def main(build, cmake):
             check(english.call(GNOME, 'GetResultMetas', '(as)', ['', '5 FEET', 'nonsense', '9' * 200_000]) == [],
                   'no metas for ids the provider never gave')
 
-            time.sleep(25)
-            check(english.owner() is not None, 'still there after 25 idle seconds')
-            time.sleep(10)
-            check(english.owner() is None, 'gone after 30 idle seconds')
+            check(wait_for(lambda: english.owner() is None), 'gone when left idle')
             metas = english.call(GNOME, 'GetResultMetas', '(as)', ['5 FEET in METERS'])
             check([m['name'] for m in metas] == ['1.524 METERS'], 'an id from the process that left reads in the next')
+            # Leaving after each call: one that comes meanwhile is answered, by it or the next.
+            buses['quick'] = Bus(folder, prefix, 'en_US', 0)
+            answers = [buses['quick'].ids('5 ft in m') for _ in range(40)]
+            check(answers == [['5 FEET in METERS']] * 40, 'no call is lost while the provider leaves')
         finally:
             for bus in buses.values():
                 bus.daemon.terminate()
