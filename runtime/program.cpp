@@ -12,6 +12,7 @@
 #include "form_life.h"
 #include "messages.h"
 #include "pictures.h"
+#include "text_box_accessibility.h"
 
 namespace zelvar {
 namespace {
@@ -29,6 +30,7 @@ FormApplication::FormApplication(int& argc, char** argv) : QApplication(argc, ar
     installFontSubstitutes();
     installDeferredStyleIcons();
     installDropDownComboAccessibility();
+    installTextBoxAccessibility();
     setQuitOnLastWindowClosed(true);
 }
 

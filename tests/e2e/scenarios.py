@@ -13,6 +13,7 @@ from expected import (ABOUT_TEXT, CONVERTER_CLIENT, CONVERTER_CONTROLS, CONVERTE
                       SPLASH_CLIENT, SPLASH_PICTURES, SPLASH_PLATFORM_LABEL, SPLASH_VERSION_LABEL_RIGHT_TOP,
                       TENTH_MILE, TITLE, UNIT_CAPTIONS, UNIT_LIST_PROMPT, UNITS, pixels)
 from program import APPEAR_TIMEOUT
+from reading_text import run_reading_text
 from schemes import DARKER, HIGH_CONTRAST, qt6ct_environment, text_contrast
 from views import main_windows
 
@@ -318,5 +319,6 @@ RUNS = (
     Run('dark', qt6ct_environment(DARKER), run_in_colour_scheme),
     Run('contrast', qt6ct_environment(HIGH_CONTRAST), run_in_colour_scheme),
     Run('wayland', {}, run_under_wayland, desktop='wayland'),
+    Run('text', {}, run_reading_text),
     Run('search', {}, run_from_search, starts=FromSearch),
 )
