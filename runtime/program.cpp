@@ -6,6 +6,8 @@
 #include <optional>
 #include <stdexcept>
 
+#include "accessible_presence.h"
+#include "announcer.h"
 #include "controls.h"
 #include "deferred_icons.h"
 #include "fonts.h"
@@ -31,6 +33,8 @@ FormApplication::FormApplication(int& argc, char** argv) : QApplication(argc, ar
     installDeferredStyleIcons();
     installDropDownComboAccessibility();
     installTextBoxAccessibility();
+    installAccessiblePresence();
+    installAnnouncerAccessibility();
     setQuitOnLastWindowClosed(true);
 }
 
