@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The number entry read piece by piece, as a screen reader reads it, and
-walked word by word while one listens: every answer comes at once (each
-question has the screen reader's call timeout), and fits the text."""
+"""The number entry read piece by piece, and walked word by word while a
+listener reads, as Orca does: every answer comes at once and fits the text."""
 
 from gi.repository import Atspi, GLib
 
@@ -11,9 +10,7 @@ from checks import StepFailed
 # The boundaries Qt's bridge answers; paragraphs and the whole text it cannot be asked for.
 BOUNDARIES = [getattr(Atspi.TextBoundaryType, name) for name in ('CHAR', 'WORD_START', 'SENTENCE_START', 'LINE_START')]
 LONGEST = ('12 345,5 ' * 3641)[:32767]  # the longest text the entry holds
-# Over the bus a question takes about 0.4 ms: the longest text is read at every
-# 61st offset and at its first and last 30, by every boundary, not at all 32,768.
-EVERY_OFFSET_UP_TO = 100
+EVERY_OFFSET_UP_TO = 100  # a question takes 0.4 ms: the longest text is read at every 61st offset and the ends
 # Keys in '12 345,5', and where each leaves the caret.
 WORD_KEYS = (('End', 8), ('ctrl+Left', 7), ('ctrl+Left', 6), ('ctrl+Left', 3), ('ctrl+Left', 0), ('ctrl+Right', 3),
              ('ctrl+Right', 6), ('ctrl+Right', 7), ('ctrl+Right', 8), ('Home', 0), ('shift+ctrl+Right', 3),
@@ -21,9 +18,8 @@ WORD_KEYS = (('End', 8), ('ctrl+Left', 7), ('ctrl+Left', 6), ('ctrl+Left', 3), (
 
 
 def offsets(text):
-    every = range(len(text) + 1)
-    return every if len(text) <= EVERY_OFFSET_UP_TO else [at for at in every
-                                                         if at % 61 == 0 or min(at, len(text) - at) < 30]
+    return [at for at in range(len(text) + 1)
+            if len(text) <= EVERY_OFFSET_UP_TO or at % 61 == 0 or min(at, len(text) - at) < 30]
 
 
 def wrong_pieces(entry, text, offset):
@@ -40,8 +36,6 @@ def wrong_pieces(entry, text, offset):
 
 
 def run_reading_text(p):
-    """Texts read by every boundary at every offset; then word keys with a
-    listener that reads the word at each caret move, as Orca does."""
     person.first_windows(p)
     person.splash(p, active=True)
     p.keys('space')
@@ -53,7 +47,7 @@ def run_reading_text(p):
         wrong = [problem for offset in offsets(text) for problem in wrong_pieces(view.entry, text, offset)]
         p.checks.equal(wrong[:5], [], f'pieces of {text[:12]!r} ({len(text)} characters)')
 
-    heard = []
+    heard = []  # what the listener read
 
     def read_word(event):
         try:

@@ -8,10 +8,11 @@ from typing import Callable, NamedTuple
 import person
 from desktop import SCREEN_HEIGHT, SCREEN_WIDTH
 from from_search import FromSearch, run_from_search
-from expected import (ABOUT_TEXT, CONVERTER_CLIENT, CONVERTER_CONTROLS, CONVERTER_FRAMES, EMPTY_RESULT_FIELDS,
+from expected import (ABOUT_TEXT, CONVERTER_CLIENT, CONVERTER_CONTROLS, EMPTY_RESULT_FIELDS,
                       GERMAN_YARDS, MINUS_TWO_AND_A_HALF_FEET, ONE_KILOMETER, ONE_LEAGUE, OVERFLOWING_ENTRY,
                       SPLASH_CLIENT, SPLASH_PICTURES, SPLASH_PLATFORM_LABEL, SPLASH_VERSION_LABEL_RIGHT_TOP,
                       TENTH_MILE, TITLE, UNIT_CAPTIONS, UNIT_LIST_PROMPT, UNITS, pixels)
+from orca import WithOrca, run_with_orca
 from program import APPEAR_TIMEOUT
 from reading_text import run_reading_text
 from schemes import DARKER, HIGH_CONTRAST, qt6ct_environment, text_contrast
@@ -308,6 +309,7 @@ class Run(NamedTuple):
     steps: Callable   # steps(program)
     desktop: str = 'x11'  # or 'wayland'
     starts: Callable = None  # the Program class that starts it, when not the plain one
+    alone: bool = False  # run only when asked for by name (--only)
 
 
 RUNS = (
@@ -320,4 +322,5 @@ RUNS = (
     Run('wayland', {}, run_under_wayland, desktop='wayland'),
     Run('text', {}, run_reading_text),
     Run('search', {}, run_from_search, starts=FromSearch),
+    Run('orca', {}, run_with_orca, starts=WithOrca, alone=True),
 )

@@ -96,14 +96,12 @@ class Element:
         return _ask(Atspi.Text.get_text, self._obj, 0, _ask(Atspi.Text.get_character_count, self._obj))
 
     def pieces(self, offset, boundary):
-        """The text at, before and after an offset, broken at a boundary (an
-        Atspi.TextBoundaryType): (text, start, end) for each."""
+        """(text, start, end) at, before and after an offset, by an Atspi.TextBoundaryType."""
         return [(piece.content, piece.start_offset, piece.end_offset) for piece in
                 (_ask(ask, self._obj, offset, boundary) for ask in
                  (Atspi.Text.get_text_at_offset, Atspi.Text.get_text_before_offset, Atspi.Text.get_text_after_offset))]
 
     def attribute_run(self, offset):
-        """(start, end) of the run of text that looks like the text at an offset."""
         _, start, end = _ask(Atspi.Text.get_attribute_run, self._obj, offset, False)
         return start, end
 
