@@ -14,6 +14,7 @@
 #include "frm_conver_layout.h"
 #include "keypad_decimal_point.h"
 #include "result_field_copy.h"
+#include "results_for_screen_reader.h"
 #include "runtime/controls.h"
 #include "runtime/fonts.h"
 #include "runtime/form_life.h"
@@ -74,6 +75,7 @@ void FrmConver::buildWindow() {
         field->setAccessibleDescription(qtText(frm_conver::kResultFieldDescription) + qtText(unitName(row.unit)));
         offerCopy(*field);
     }
+    resultsForScreenReader = new ResultsForScreenReader(*client, resultFields);
     for (const frm_conver::AccessibleNameRow& row : frm_conver::kAccessibleNames)
         control<QWidget>(*this, row.control)->setAccessibleName(qtText(row.name));
     typeDotFromKeypad(*txtUserData);
@@ -124,6 +126,7 @@ void FrmConver::cmdConvert_Click() {
     case ConvertStatus::Converted:
         for (const UnitInfo& unit : kUnits)
             resultField(unit.unit).setCaption(QString::fromStdString(result.captions[unitIndex(unit.unit)]));
+        resultsForScreenReader->announceConversion();
         return;
     }
 }

@@ -13,6 +13,7 @@ namespace zelvar {
 
 class AutoSizeLabel;
 class DropDownCombo;
+class ResultsForScreenReader;
 
 // The converter window: a number, its unit, CONVERT, and the value in all
 // fourteen units. Constructing it loads it: its controls are built from the
@@ -48,6 +49,7 @@ private:
     QPushButton* cmdConvert = nullptr;
     QPushButton* cmdClear = nullptr;
     std::array<AutoSizeLabel*, kUnitCount> resultFields{};  // unit-list order
+    ResultsForScreenReader* resultsForScreenReader = nullptr;
 };
 
 }  // namespace zelvar

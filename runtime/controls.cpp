@@ -34,6 +34,7 @@ void AutoSizeLabel::setCaption(const QString& caption) {
     setToolTip(caption);
     if (!waitingForFirstPaint_)
         fitToCaption();
+    emit captionChanged(caption);
 }
 
 void AutoSizeLabel::fitAtFirstPaint() {

@@ -31,6 +31,9 @@ public:
     // Border, margins and text: the width the caption needs.
     int widthFor(const QString& caption) const;
 
+signals:
+    void captionChanged(const QString& caption);
+
 private:
     void fitToCaption();
 

@@ -6,12 +6,15 @@
 #include <optional>
 #include <stdexcept>
 
+#include "accessible_presence.h"
+#include "announcer.h"
 #include "controls.h"
 #include "deferred_icons.h"
 #include "fonts.h"
 #include "form_life.h"
 #include "messages.h"
 #include "pictures.h"
+#include "text_box_accessibility.h"
 
 namespace zelvar {
 namespace {
@@ -29,6 +32,9 @@ FormApplication::FormApplication(int& argc, char** argv) : QApplication(argc, ar
     installFontSubstitutes();
     installDeferredStyleIcons();
     installDropDownComboAccessibility();
+    installTextBoxAccessibility();
+    installAccessiblePresence();
+    installAnnouncerAccessibility();
     setQuitOnLastWindowClosed(true);
 }
 

@@ -81,12 +81,7 @@ CONVERTER_CONTROLS = {
     'CLEAR': (5160, 4410, 975, 375),
     'CONVERT': (3810, 4410, 975, 375),
     'prompt label': (720, 4260, 1395, 255),
-    'logo picture': (900, 120, 4875, 1425),
 }
-CONVERTER_FRAMES = (  # the eight rectangles that frame the groups in pairs
-    (3660, 4320, 2655, 585), (690, 4680, 2235, 435), (690, 4140, 2235, 405), (870, 90, 4935, 1485),
-    (930, 150, 4815, 1365), (3630, 4290, 2715, 645), (660, 4650, 2295, 495), (660, 4110, 2295, 465),
-)
 PROMPT_LABEL_TEXT = 'Enter Number ---->'
 
 # The result grid: a row every 330 twips from 1620, the largest unit lowest.

@@ -40,8 +40,8 @@ SESSION_TAG = 'ZELVAR_E2E_SESSION'
 TOOLS = ('dbus-run-session', 'Xvfb', 'openbox', 'xdotool', 'xprop', 'xwininfo', 'import')
 WAYLAND_RUN = 'wayland'
 WAYLAND_TOOLS = ('weston', 'weston-screenshooter')  # Debian's weston
-INNER_TIMEOUT = 100   # seconds for all runs, inside the private bus
-OUTER_TIMEOUT = 110   # seconds before the private bus and everything on it are ended
+INNER_TIMEOUT = 100   # seconds for all runs, inside the private bus (--timeout)
+OUTER_SLACK = 10      # seconds more before the private bus and everything on it are ended
 INSTALL_TIMEOUT = 60
 
 
@@ -51,6 +51,8 @@ def log(message):
 
 def missing_prerequisites(args):
     problems = [f'{tool} is not installed' for tool in TOOLS if shutil.which(tool) is None]
+    orca_wanted = args.only and 'orca' in args.only.split(',')
+    problems += ['orca is not installed'] if orca_wanted and not shutil.which('orca') else []
     if not args.only or WAYLAND_RUN in args.only.split(','):
         problems += [f'{tool} is not installed (the Wayland run needs weston)'
                      for tool in WAYLAND_TOOLS if shutil.which(tool) is None]
@@ -155,6 +157,7 @@ def outer(args):
         env = dict(os.environ)
         env.pop('DBUS_SESSION_BUS_ADDRESS', None)
         env.pop('AT_SPI_BUS_ADDRESS', None)
+        env['GSETTINGS_BACKEND'] = 'memory'  # the accessibility bus keeps the screen-reader setting there
         env[SESSION_TAG] = tag.split('=', 1)[1]
         # The buses' chatter and anything the runs print on stderr go to session.log.
         session_log_path = os.path.join(out_dir, 'session.log')
@@ -162,14 +165,14 @@ def outer(args):
             inner = subprocess.Popen(['dbus-run-session', f'--config-file={session_bus_config(scratch, args.build_dir, prefix)}', '--',
                                       sys.executable, os.path.abspath(__file__), '--inner',
                                       '--binary', binary, '--out', out_dir, '--scratch', scratch,
-                                      '--version', args.version]
+                                      '--version', args.version, '--timeout', str(args.timeout)]
                                      + (['--only', args.only] if args.only else []),
                                      env=env, stdin=subprocess.DEVNULL, stderr=session_log, start_new_session=True)
         status = 1
         try:
-            status = inner.wait(timeout=OUTER_TIMEOUT)
+            status = inner.wait(timeout=args.timeout + OUTER_SLACK)
         except subprocess.TimeoutExpired:
-            log(f'e2e: FAIL: the test did not finish within {OUTER_TIMEOUT} s; ending it')
+            log(f'e2e: FAIL: the test did not finish within {args.timeout + OUTER_SLACK} s; ending it')
             os.killpg(inner.pid, signal.SIGKILL)
             inner.wait()
         finally:
@@ -234,18 +237,18 @@ def inner(args):
 
     def out_of_time(signum, frame):
         expired.append(True)
-        raise StepFailed(f'the runs did not finish within {INNER_TIMEOUT} s')
+        raise StepFailed(f'the runs did not finish within {args.timeout} s')
     signal.signal(signal.SIGALRM, out_of_time)
-    signal.alarm(INNER_TIMEOUT)
+    signal.alarm(args.timeout)
 
-    runs = [run for run in RUNS if not args.only or run[0] in args.only.split(',')]
+    runs = [run for run in RUNS if (run.name in args.only.split(',') if args.only else not run.alone)]
     processes = Processes()
     results = []
     try:
         desktop = Desktop(processes, args.scratch, args.out)
         desktop.start()
         harness = Harness(args.binary, args.version, args.out, args.scratch, desktop, ScreenReader(), processes)
-        for name, env, run, kind, starts in runs:
+        for name, env, run, kind, starts, _ in runs:
             if expired:
                 break
             program = (starts or Program)(harness, name, env, kind)
@@ -303,6 +306,7 @@ def main():
     parser.add_argument('--out')
     parser.add_argument('--version', help='the version the windows must show (the project\'s)')
     parser.add_argument('--only', help='the runs to do, by name, separated by commas (default: all)')
+    parser.add_argument('--timeout', type=int, default=INNER_TIMEOUT, help='seconds for all runs')
     parser.add_argument('--inner', action='store_true', help=argparse.SUPPRESS)
     parser.add_argument('--binary', help=argparse.SUPPRESS)
     parser.add_argument('--scratch', help=argparse.SUPPRESS)

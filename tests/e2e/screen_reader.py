@@ -95,6 +95,20 @@ class Element:
             return None
         return _ask(Atspi.Text.get_text, self._obj, 0, _ask(Atspi.Text.get_character_count, self._obj))
 
+    def pieces(self, offset, boundary):
+        """(text, start, end) at, before and after an offset, by an Atspi.TextBoundaryType."""
+        return [(piece.content, piece.start_offset, piece.end_offset) for piece in
+                (_ask(ask, self._obj, offset, boundary) for ask in
+                 (Atspi.Text.get_text_at_offset, Atspi.Text.get_text_before_offset, Atspi.Text.get_text_after_offset))]
+
+    def attribute_run(self, offset):
+        _, start, end = _ask(Atspi.Text.get_attribute_run, self._obj, offset, False)
+        return start, end
+
+    @property
+    def caret(self):
+        return _ask(Atspi.Text.get_caret_offset, self._obj)
+
     @property
     def actions(self):
         """The names of what the element can be told to do ('Press', 'ShowMenu', ...)."""

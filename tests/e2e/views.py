@@ -65,14 +65,14 @@ class Converter:
                                         f'result field described as {RESULT_DESCRIPTION.format(unit)!r}')
                               for unit in UNITS}
         # A unit caption is the label named by its unit that is not a result field
-        # (a result field showing its unit's name has that name too).
+        # (a result field showing its unit's name has that name too). While a
+        # screen reader runs, the fields say their units and the captions are left out.
         fields = set(self.result_fields.values())
-        self.unit_captions = {unit: one([label for label in labels(name=unit) if label not in fields],
-                                        f'unit caption {unit!r}')
-                              for unit in UNITS}
+        self.unit_captions = {unit: captions[0] for unit in UNITS
+                              if len(captions := [label for label in labels(name=unit) if label not in fields]) == 1}
         self.prompt = one(labels(name=PROMPT_LABEL_TEXT), 'prompt label')
-        self.logo = one([child for child, role, _, _ in controls if role == 'image'], 'logo picture')
-        self.frames = [child for child, role, _, _ in controls if role == 'frame']
+        # Shapes and the picture only decorate.
+        self.decorations = [child for child, role, _, _ in controls if role in ('image', 'frame')]
         self.menu_items = {item.name: item for item in self.menu_bar.find_all(role='menu item')}
         self.file_menu_items = ({item.name for item in self.menu_items['File'].find_all(role='menu item')} - {'File'}
                                 if 'File' in self.menu_items else set())

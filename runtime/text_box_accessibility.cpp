@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "text_box_accessibility.h"
+
+#include <QAccessibleWidget>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QTextBoundaryFinder>
+#include <QValidator>
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace zelvar {
+namespace {
+
+// The offsets where a text breaks into the pieces a screen reader moves by:
+// 0, the end, and between them every boundary where an item (a word, a
+// sentence) starts or ends; for characters, every boundary. The run of
+// spaces between two words is a piece of its own, as Qt has it.
+std::vector<int> pieceBounds(const QString& text, QTextBoundaryFinder::BoundaryType type) {
+    std::vector<int> bounds{0};
+    QTextBoundaryFinder finder(type, text);
+    constexpr auto itemEdge = QTextBoundaryFinder::StartOfItem | QTextBoundaryFinder::EndOfItem;
+    // toNextBoundary() ends with the text's end, then gives -1.
+    for (qsizetype at = finder.toNextBoundary(); at > 0 && at < text.size(); at = finder.toNextBoundary()) {
+        if (type == QTextBoundaryFinder::Grapheme || (finder.boundaryReasons() & itemEdge))
+            bounds.push_back(int(at));
+    }
+    if (!text.isEmpty())
+        bounds.push_back(int(text.size()));
+    return bounds;
+}
+
+struct Piece {
+    int start = -1;
+    int end = -1;  // -1, -1: no such piece
+};
+
+// The pieces as a screen reader asks for them: at an offset, and the ones
+// just before and just after it. At the end of the text, the character is
+// the empty one there, and the word or sentence the last one, which is what
+// Ctrl+Right onto the end reads.
+class Pieces {
+public:
+    Pieces(std::vector<int> bounds, bool characters) : bounds_(std::move(bounds)), characters_(characters) {}
+
+    Piece at(int offset) const {
+        const int end = bounds_.back();
+        if (offset == end)
+            return characters_ || bounds_.size() < 2 ? Piece{end, end} : Piece{bounds_[bounds_.size() - 2], end};
+        const auto next = std::upper_bound(bounds_.begin(), bounds_.end(), offset);
+        return {*(next - 1), *next};
+    }
+    Piece before(int offset) const {
+        const int start = at(offset).start;
+        const auto edge = std::lower_bound(bounds_.begin(), bounds_.end(), start);
+        return edge == bounds_.begin() ? Piece{0, 0} : Piece{*(edge - 1), start};
+    }
+    Piece after(int offset) const {
+        const int end = at(offset).end;
+        const auto edge = std::lower_bound(bounds_.begin(), bounds_.end(), end);
+        return edge + 1 == bounds_.end() ? Piece{end, end} : Piece{end, *(edge + 1)};
+    }
+
+private:
+    std::vector<int> bounds_;
+    bool characters_;
+};
+
+class TextBoxAccessible : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface {
+public:
+    explicit TextBoxAccessible(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? box()->text() : QAccessibleWidget::text(t);
+    }
+    void setText(QAccessible::Text t, const QString& text) override {
+        if (t != QAccessible::Value) {
+            QAccessibleWidget::setText(t, text);
+            return;
+        }
+        QString checked = text;
+        int position = 0;
+        if (!box()->validator() || box()->validator()->validate(checked, position) == QValidator::Acceptable)
+            box()->setText(checked);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = box()->isReadOnly();
+        s.editable = !box()->isReadOnly();
+        s.selectableText = true;
+        return s;
+    }
+
+    // Text.
+    QString text(int startOffset, int endOffset) const override {
+        return startOffset > endOffset ? QString() : box()->text().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(box()->text().size()); }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start, int* end) const override {
+        if (!finderType(boundary))
+            return QAccessibleTextInterface::textAtOffset(offset, boundary, start, end);
+        return piece(offset, boundary, &Pieces::at, start, end);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* start, int* end) const override {
+        if (!finderType(boundary))
+            return QAccessibleTextInterface::textBeforeOffset(offset, boundary, start, end);
+        return piece(offset, boundary, &Pieces::before, start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* start, int* end) const override {
+        if (!finderType(boundary))
+            return QAccessibleTextInterface::textAfterOffset(offset, boundary, start, end);
+        return piece(offset, boundary, &Pieces::after, start, end);
+    }
+
+    // No part of the text looks different from the rest.
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+
+    // Selection.
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *start = box()->selectionStart();
+            *end = box()->selectionEnd();
+        }
+    }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override {
+        if (index == 0)
+            box()->deselect();
+    }
+    void setSelection(int index, int start, int end) override {
+        if (index == 0)
+            box()->setSelection(start, end - start);
+    }
+
+    // Geometry, in screen coordinates.
+    int offsetAtPoint(const QPoint& point) const override {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    QRect characterRect(int offset) const override {
+        const QString character = text(offset, offset + 1);
+        if (character.isEmpty())
+            return {};
+        const QFontMetrics metrics = box()->fontMetrics();
+        const int width = metrics.horizontalAdvance(character);
+        // A click lands the cursor after the character from its middle on; no
+        // public call gives a character's place, so that middle is sought.
+        const int reach = metrics.horizontalAdvance(box()->text()) + box()->width();
+        int low = -reach, high = reach;
+        while (low < high) {
+            const int x = low + (high - low) / 2;
+            if (box()->cursorPositionAt(QPoint(x, box()->height() / 2)) > offset)
+                high = x;
+            else
+                low = x + 1;
+        }
+        const QRect inBox(low - width / 2, (box()->height() - metrics.height()) / 2, width, metrics.height());
+        return inBox.translated(box()->mapToGlobal(QPoint(0, 0)));
+    }
+    void scrollToSubstring(int start, int end) override {
+        box()->setCursorPosition(end);
+        box()->setCursorPosition(start);
+    }
+
+    // Editing.
+    void deleteText(int start, int end) override { box()->setText(box()->text().remove(start, end - start)); }
+    void insertText(int offset, const QString& text) override { box()->setText(box()->text().insert(offset, text)); }
+    void replaceText(int start, int end, const QString& text) override {
+        box()->setText(box()->text().replace(start, end - start, text));
+    }
+
+private:
+    QLineEdit* box() const { return static_cast<QLineEdit*>(object()); }
+
+    using Ask = Piece (Pieces::*)(int) const;
+
+    // Characters, words and sentences come from the text's own pieces;
+    // lines, paragraphs and the whole text from Qt, which answers those at
+    // once.
+    QString piece(int offset, QAccessible::TextBoundaryType boundary, Ask ask, int* start, int* end) const {
+        const QString text = box()->text();
+        if (offset == -2)
+            offset = cursorPosition();
+        else if (offset == -1)
+            offset = int(text.size());
+        if (offset < 0 || offset > text.size()) {
+            *start = *end = -1;
+            return QString();
+        }
+        const Piece found = (pieces(text, *finderType(boundary)).*ask)(offset);
+        *start = found.start;
+        *end = found.end;
+        return text.mid(found.start, found.end - found.start);
+    }
+
+    static std::optional<QTextBoundaryFinder::BoundaryType> finderType(QAccessible::TextBoundaryType boundary) {
+        switch (boundary) {
+        case QAccessible::CharBoundary: return QTextBoundaryFinder::Grapheme;
+        case QAccessible::WordBoundary: return QTextBoundaryFinder::Word;
+        case QAccessible::SentenceBoundary: return QTextBoundaryFinder::Sentence;
+        default: return std::nullopt;
+        }
+    }
+
+    // A screen reader asks offset after offset of the same text; a text of
+    // 32,767 characters is broken up once, not at every question.
+    const Pieces& pieces(const QString& text, QTextBoundaryFinder::BoundaryType type) const {
+        Cached& cached = cache_[type == QTextBoundaryFinder::Grapheme ? 0 : type == QTextBoundaryFinder::Word ? 1 : 2];
+        if (!cached.pieces || cached.text != text) {
+            cached.text = text;
+            cached.pieces.emplace(pieceBounds(text, type), type == QTextBoundaryFinder::Grapheme);
+        }
+        return *cached.pieces;
+    }
+    struct Cached {
+        QString text;
+        std::optional<Pieces> pieces;
+    };
+    mutable std::array<Cached, 3> cache_;
+};
+
+QAccessibleInterface* textBoxFactory(const QString& className, QObject* object) {
+    // Only boxes that show their text: Qt's own keeps a password's hidden.
+    auto* box = qobject_cast<QLineEdit*>(object);
+    if (className == QLatin1String(QLineEdit::staticMetaObject.className()) && box &&
+        box->echoMode() == QLineEdit::Normal)
+        return new TextBoxAccessible(box);
+    return nullptr;
+}
+
+}  // namespace
+
+void installTextBoxAccessibility() {
+    QAccessible::installFactory(textBoxFactory);
+}
+
+}  // namespace zelvar
