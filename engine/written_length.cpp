@@ -341,6 +341,14 @@ std::optional<WrittenLength> readWrittenLength(std::string_view text, const Numb
     return readLength(text, form);
 }
 
+std::optional<LengthTarget> readLengthTarget(std::string_view text) {
+    const Ending ending = endingOf(trimmedSpaces(text));
+    // An ending as long as it may be leaves words before it, which no target has.
+    if (ending.count == 0 || ending.count == ending.words.size())
+        return std::nullopt;
+    return targetOf(ending, ending.count);
+}
+
 std::string enteredNumberText(float entered) {
     std::array<char, 64> buffer;
     // The shortest text that reads back as this float; read as a double

@@ -71,6 +71,11 @@ struct WrittenLength {
 // Nothing for any other text.
 std::optional<WrittenLength> readWrittenLength(std::string_view text, const NumberForm& form);
 
+// A target alone, as it follows a connector: a unit word, or one of the
+// ways to ask for feet and inches ("ft+in", "feet and inches"). Nothing for
+// any other text.
+std::optional<LengthTarget> readLengthTarget(std::string_view text);
+
 // The shortest number, in the reader's form ('.'), that the entry narrows
 // back to `entered` (finite): "70" for 5'10", "0.33333334" for 1/3 in.
 std::string enteredNumberText(float entered);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/units.h"
+#include "runtime/user_number.h"
 #include "show_conversion.h"
 #include "terminal_conversion.h"
 #include "terminal_messages.h"
@@ -78,6 +79,52 @@ OurArguments withoutQtOptions(int argc, char** argv) {
     return ours;
 }
 
+// The words of --convert and --show: the option's value, then every
+// argument up to the next option, which QCommandLineParser would take as
+// positional arguments. The arguments are left without them.
+struct RunOnWords {
+    QStringList arguments;
+    QStringList convert, show;
+};
+
+RunOnWords withRunOnWords(const QStringList& arguments) {
+    RunOnWords ours;
+    QStringList* words = nullptr;  // the list the next words run on into
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--")) {
+            ours.arguments += arguments.mid(i);
+            break;
+        }
+        const bool option = i > 0 && argument.size() > 1 && argument.startsWith(QLatin1Char('-'));
+        if (words && !option) {
+            *words << argument;
+            continue;
+        }
+        words = nullptr;
+        ours.arguments << argument;
+        if (!option)
+            continue;
+        QString name = argument;
+        while (name.startsWith(QLatin1Char('-')))
+            name.remove(0, 1);
+        const qsizetype equals = name.indexOf(QLatin1Char('='));
+        const QString bare = equals < 0 ? name : name.left(equals);
+        QStringList* runsOn = bare == QLatin1String("convert") ? &ours.convert
+                              : bare == QLatin1String("show")  ? &ours.show
+                                                               : nullptr;
+        // A missing value is the parser's to report.
+        if ((!runsOn && bare != QLatin1String("to")) || (equals < 0 && i + 1 == arguments.size()))
+            continue;
+        const QString value = equals < 0 ? arguments[++i] : name.mid(equals + 1);
+        if (equals < 0)
+            ours.arguments << value;
+        if (runsOn)
+            (words = runsOn)->append(value);
+    }
+    return ours;
+}
+
 // Writes all of text to standard output; the exit status.
 int print(const std::string& text) {
     if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0)
@@ -105,45 +152,63 @@ std::string helpText() {
     const std::span<const UnitInfo> units = kUnits;
     // clang-format off
     return "Usage: " + name + " [OPTION]\n"
-           "       " + name + " --convert NUMBER UNIT [--to UNIT[,UNIT...]] [--plain]\n"
-           "       " + name + " --show NUMBER UNIT\n"
+           "       " + name + " --convert LENGTH [to TARGET] [--to TARGET[,TARGET...]] [--plain]\n"
+           "       " + name + " --convert - [UNIT] [--to TARGET[,TARGET...]] [--plain]\n"
+           "       " + name + " --show LENGTH\n"
            "\n"
            "Convert a length between fourteen units: in a window, or with --convert in a\n"
            "terminal.\n"
            "\n"
-           "  --convert NUMBER UNIT  convert NUMBER from UNIT and print fourteen lines: each\n"
-           "                         unit's name, a tab, and the figure the window shows\n"
-           "  --convert - UNIT       read a number from each line of standard input and\n"
-           "                         print a line of tab-separated figures for each\n"
-           "  --to UNIT[,UNIT...]    print only these units' figures, in this order\n"
+           "  --convert LENGTH       convert LENGTH and print fourteen lines: each unit's\n"
+           "                         name, a tab, and the figure the window shows\n"
+           "  --convert LENGTH to TARGET\n"
+           "                         print only TARGET's figure; in, as, = or > may stand\n"
+           "                         for to\n"
+           "  --convert - [UNIT]     read a length from each line of standard input (a\n"
+           "                         bare number is in UNIT) and print a line of\n"
+           "                         tab-separated figures for each\n"
+           "  --to TARGET[,TARGET...]\n"
+           "                         print only these targets' figures, in this order\n"
            "  --plain                figures any program reads: no grouping, '.' for the\n"
            "                         decimal point, 0.5 rather than .5, 12 rather than 12.\n"
-           "  --show NUMBER UNIT     open the converter window at once, without the splash,\n"
-           "                         with NUMBER converted from UNIT\n"
+           "  --show LENGTH          open the converter window at once, without the splash,\n"
+           "                         with LENGTH converted from the smallest unit it names\n"
            "  -h, --help             print this help and exit\n"
            "  -v, --version          print the name and version and exit\n"
            "\n"
+           "LENGTH is NUMBER UNIT (5 ft, or 5ft), or a length as people write one: parts\n"
+           "from the largest unit down (5 ft 10 in, 1 mi 300 yd, 1 m 30 cm), ' and \" for\n"
+           "feet and inches (5'10\"), a bare last number after feet or metres for inches\n"
+           "or centimetres (5 ft 10, 1 m 80), fractions (3 1/2 in, 5/8\") and a minus sign\n"
+           "before it all. Its words run up to the next option; quote only what the shell\n"
+           "would take, such as \".\n"
+           "\n"
            "NUMBER is written as your locale writes numbers (1.234,5 in German, say) or\n"
            "as the window takes it (1234.5, 1.5E3, &H1F), and must be nothing but a\n"
-           "number. UNIT is any case of a unit's name, singular or plural, with either\n"
-           "spelling (meter, metre), or its symbol: lea mi fur rd yd ft in, km hm dam m\n"
-           "dm cm mm. The window lists the units as:\n"
+           "number; inside a longer length, numbers are plain decimals. UNIT is any case\n"
+           "of a unit's name, singular or plural, with either spelling (meter, metre), or\n"
+           "its symbol: lea mi fur rd yd ft in, km hm dam m dm cm mm. The window lists the\n"
+           "units as:\n"
            "  " + unitNames(" ", units.first(7)) + "\n"
            "  " + unitNames(" ", units.last(7)) + "\n"
+           "TARGET is a UNIT, or ft+in for the answer in feet and inches (after to, also\n"
+           "ft in, feet and inches, or feet inches).\n"
            "\n"
            "Examples:\n"
-           "  " + name + " --convert 5 ft --to m          prints 1.524\n"
+           "  " + name + " --convert 5 ft --to m             prints 1.524\n"
+           "  " + name + " --convert 5 ft 10 in to cm        prints 177.8\n"
+           "  " + name + " --convert 180 cm to ft+in         prints 5 ft 10.866 in\n"
            "  " + name + " --convert - feet --to m,cm --plain < lengths.txt > metric.tsv\n"
            "\n"
            "From standard input, an empty line gives an empty line; so does a line that is\n"
-           "no number or that overflows, and a message on standard error names its line.\n"
+           "no length or that overflows, and a message on standard error names its line.\n"
            "\n"
            "The window also takes Qt's own options, such as -platform NAME or -style NAME.\n"
            "\n"
            "Exit status: 0 done; 1 the window could not start (no display, or Qt's\n"
            "platform could not be loaded), or its output could not be written; 2 a\n"
-           "mistake in the command line, an unknown unit, or a number (or line) that is no\n"
-           "number; 3 a result overflowed.\n";
+           "mistake in the command line, an unknown unit, or a length (or line) that is\n"
+           "none; 3 a result overflowed.\n";
     // clang-format on
 }
 
@@ -181,7 +246,8 @@ std::optional<int> runCommandLine(int argc, char** argv, std::optional<ShownConv
     const OurArguments ours = withoutQtOptions(argc, argv);
     if (!ours.lacksValue.isEmpty())
         return usageError(QStringLiteral("%1 needs a value").arg(quotedArgument(ours.lacksValue)));
-    const QStringList& arguments = ours.arguments;
+    const RunOnWords runOn = withRunOnWords(ours.arguments);
+    const QStringList& arguments = runOn.arguments;
 
     QCommandLineParser parser;
     // A word after a single dash is one option, as with Qt's own (-platform).
@@ -207,16 +273,20 @@ std::optional<int> runCommandLine(int argc, char** argv, std::optional<ShownConv
         return print(programName() + " " + versionText(zelvarProject()).toStdString() + "\n");
 
     const QStringList positional = parser.positionalArguments();
+    if (!positional.isEmpty())
+        return usageError(QStringLiteral("unexpected argument %1").arg(quotedArgument(positional.front())));
+    // One word that is a number lacks its unit; other words may be a length.
+    const auto lacksUnit = [](const QStringList& words) {
+        return words.size() == 1 && UserNumberReader().read(words.front().toStdString());
+    };
     if (parser.isSet(show)) {
         if (parser.isSet(convert) || parser.isSet(to) || parser.isSet(plain))
             return usageError(QStringLiteral("--show goes with no other option"));
         if (parser.values(show).size() > 1)
             return usageError(QStringLiteral("--show given more than once"));
-        if (positional.size() != 1)
-            return usageError(positional.isEmpty()
-                                  ? QStringLiteral("--show needs a unit after the number")
-                                  : QStringLiteral("unexpected argument %1").arg(quotedArgument(positional.at(1))));
-        std::variant<ShownConversion, int> checked = checkShownConversion(parser.value(show), positional.front());
+        if (lacksUnit(runOn.show))
+            return usageError(QStringLiteral("--show needs a unit after the number"));
+        std::variant<ShownConversion, int> checked = checkShownConversion(runOn.show);
         if (const int* status = std::get_if<int>(&checked))
             return *status;
         if (shown)
@@ -226,21 +296,18 @@ std::optional<int> runCommandLine(int argc, char** argv, std::optional<ShownConv
     if (!parser.isSet(convert)) {
         if (parser.isSet(to) || parser.isSet(plain))
             return usageError(QStringLiteral("%1 goes with --convert").arg(parser.isSet(to) ? "--to" : "--plain"));
-        if (!positional.isEmpty())
-            return usageError(QStringLiteral("unexpected argument %1").arg(quotedArgument(positional.front())));
         return std::nullopt;
     }
     if (parser.values(convert).size() > 1)
         return usageError(QStringLiteral("--convert given more than once"));
-    if (positional.isEmpty())
+    if (lacksUnit(runOn.convert))
         return usageError(QStringLiteral("--convert needs a unit after the number"));
-    if (positional.size() > 1)
-        return usageError(QStringLiteral("unexpected argument %1").arg(quotedArgument(positional.at(1))));
+    if (runOn.convert.front() == QLatin1String("-") && runOn.convert.size() > 2)
+        return usageError(QStringLiteral("unexpected argument %1").arg(quotedArgument(runOn.convert.at(2))));
     QStringList targets;
     for (const QString& units : parser.values(to))
         targets += units.split(QLatin1Char(','));
-    return convertInTerminal(
-        TerminalConversion{parser.value(convert), positional.front(), targets, parser.isSet(plain)});
+    return convertInTerminal(TerminalConversion{runOn.convert, targets, parser.isSet(plain)});
 }
 
 }  // namespace zelvar

@@ -4,31 +4,29 @@
 #include <QLocale>
 
 #include "command_line.h"
-#include "engine/unit_words.h"
 #include "forms/forms.h"
 #include "forms/frm_conver.h"
 #include "runtime/locale_number.h"
-#include "runtime/user_number.h"
 #include "terminal_messages.h"
+#include "typed_length.h"
 
 namespace zelvar {
-namespace {
 
-int refuse(const std::string& why) {
-    complain(why);
-    return kExitUsage;
-}
-
-}  // namespace
-
-std::variant<ShownConversion, int> checkShownConversion(const QString& number, const QString& unit) {
-    const std::optional<LengthUnit> found = unitFromWord(unit.toStdString());
-    if (!found)
-        return refuse(unknownUnit(unit.toStdString()));
-    const std::string typed = number.toStdString();
-    if (!UserNumberReader().read(typed))
-        return refuse(notANumber(typed));
-    return ShownConversion{numberForReader(number, QLocale::system()).value_or(number.trimmed()), *found};
+std::variant<ShownConversion, int> checkShownConversion(const QStringList& words) {
+    std::variant<TypedLength, int> typed = readTypedLength(words);
+    if (const int* status = std::get_if<int>(&typed))
+        return *status;
+    const TypedLength& length = std::get<TypedLength>(typed);
+    if (length.target && length.target->isFeetAndInches()) {
+        complain("the window has no answer in feet and inches; --convert gives it");
+        return kExitUsage;
+    }
+    // A number typed as a number goes in as typed, in the reader's form; a
+    // written length as the shortest number that reads back to its value.
+    const QString entry = length.number
+                              ? numberForReader(*length.number, QLocale::system()).value_or(length.number->trimmed())
+                              : QString::fromStdString(enteredNumberText(length.entered));
+    return ShownConversion{entry, length.unit};
 }
 
 ProjectHeader withConversionShown(ProjectHeader project, const ShownConversion& conversion) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <variant>
 
 #include "engine/units.h"
@@ -15,9 +16,11 @@ struct ShownConversion {
     LengthUnit unit;
 };
 
-// --show's NUMBER and UNIT, judged by --convert's rules: the conversion to
-// show, or, after a line on standard error, the exit status.
-std::variant<ShownConversion, int> checkShownConversion(const QString& number, const QString& unit);
+// --show's words, NUMBER UNIT or a length, judged by --convert's rules: the
+// conversion to show, or, after a line on standard error, the exit status.
+// A target after the length changes nothing, as the window shows every
+// unit; but the window has no answer in feet and inches, so that is refused.
+std::variant<ShownConversion, int> checkShownConversion(const QStringList& words);
 
 // The project with the converter window as its start-up form, loaded with
 // the number in the entry, the unit picked and CONVERT run, each through the

@@ -10,17 +10,20 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "command_line.h"
 #include "engine/ascii_text.h"
 #include "engine/convert.h"
-#include "engine/figures.h"
 #include "engine/unit_words.h"
+#include "length_figures.h"
 #include "runtime/locale_number.h"
 #include "runtime/messages.h"
 #include "runtime/user_number.h"
 #include "terminal_messages.h"
+#include "typed_length.h"
 
 namespace zelvar {
 namespace {
@@ -30,6 +33,16 @@ std::optional<LengthUnit> unitOrComplain(const QString& word) {
     if (!unit)
         complain(unknownUnit(word.toStdString()));
     return unit;
+}
+
+// A unit of --to, or feet and inches written as one word ("ft+in").
+std::optional<LengthTarget> targetOrComplain(const QString& word) {
+    if (const std::optional<LengthTarget> target = readLengthTarget(word.toStdString());
+        target && target->isFeetAndInches())
+        return target;
+    if (const std::optional<LengthUnit> unit = unitOrComplain(word))
+        return LengthTarget{unit};
+    return std::nullopt;
 }
 
 // Output that is written in large blocks, or at each line on a terminal.
@@ -66,9 +79,11 @@ private:
     bool readerGone_ = false;
 };
 
-// The figures of each number on standard input, a line for a line.
-int convertLines(const FigureConverter& converter) {
+// The figures of each length on standard input, a line for a line: a
+// number in `unit`, or a length that names its own units.
+int convertLines(LengthFigures& figures, std::optional<LengthUnit> unit) {
     const UserNumberReader reader;
+    const NumberForm form = userNumberForm();
     Output output;
     bool unreadable = false, overflowed = false;
     std::size_t lineNumber = 0;
@@ -81,14 +96,20 @@ int convertLines(const FigureConverter& converter) {
             unreadable = true;
             complain(where() + longerThanEntry());
         } else if (!line.empty()) {
-            if (const std::optional<float> entered = reader.read(line)) {
-                if (!converter.append(*entered, '\t', output.buffer())) {
-                    overflowed = true;
-                    complain(where() + kOverflowError.description.toStdString());
-                }
-            } else {
+            // A plain number first: most lines are, and it is the quickest read.
+            std::optional<std::pair<LengthUnit, float>> length;
+            if (const std::optional<float> entered = unit ? reader.read(line) : std::nullopt)
+                length.emplace(*unit, *entered);
+            else if (const std::optional<WrittenLength> written =
+                         fitsEntry(line) ? readWrittenLength(line, form) : std::nullopt;
+                     written && !written->target)
+                length.emplace(written->unit, written->entered);
+            if (!length) {
                 unreadable = true;
-                complain(where() + notANumber(line));
+                complain(where() + (unit ? notANumber(line) : notALength(line)));
+            } else if (!figures.append(length->first, length->second, '\t', output.buffer())) {
+                overflowed = true;
+                complain(where() + kOverflowError.description.toStdString());
             }
         }
         output.buffer() += '\n';
@@ -146,54 +167,64 @@ int convertLines(const FigureConverter& converter) {
 }  // namespace
 
 int convertInTerminal(const TerminalConversion& request) {
-    const std::optional<LengthUnit> source = unitOrComplain(request.unit);
-    if (!source)
-        return kExitUsage;
-    std::vector<LengthUnit> targets;
+    const bool fromLines = request.words.front() == QLatin1String("-");
+    std::optional<LengthUnit> lineUnit;
+    std::optional<TypedLength> length;
+    if (fromLines) {
+        if (request.words.size() > 1 && !(lineUnit = unitOrComplain(request.words[1])))
+            return kExitUsage;
+    } else {
+        std::variant<TypedLength, int> typed = readTypedLength(request.words);
+        if (const int* status = std::get_if<int>(&typed))
+            return *status;
+        length = std::get<TypedLength>(std::move(typed));
+    }
+    std::vector<LengthTarget> targets;
     for (const QString& word : request.targets) {
-        const std::optional<LengthUnit> target = unitOrComplain(word);
+        const std::optional<LengthTarget> target = targetOrComplain(word);
         if (!target)
             return kExitUsage;
         targets.push_back(*target);
     }
+    if (length && length->target) {
+        if (!targets.empty()) {
+            complain("--to goes with no target after the length; try --help");
+            return kExitUsage;
+        }
+        targets.push_back(*length->target);
+    }
     const bool everyUnit = targets.empty();
     if (everyUnit) {
         for (const UnitInfo& info : kUnits)
-            targets.push_back(info.unit);
+            targets.push_back(LengthTarget{info.unit});
     }
-    const FigureConverter converter(*source, targets, request.plain ? FigureStyle::Plain : FigureStyle::Window,
-                                    userNumberSeparators());
-    if (request.number == QLatin1String("-"))
-        return convertLines(converter);
+    LengthFigures figures(std::move(targets), request.plain ? FigureStyle::Plain : FigureStyle::Window,
+                          userNumberSeparators());
+    if (fromLines)
+        return convertLines(figures, lineUnit);
 
-    const std::string typed = request.number.toStdString();
-    const std::optional<float> entered = UserNumberReader().read(typed);
-    if (!entered) {
-        complain(notANumber(typed));
-        return kExitUsage;
-    }
-    std::string figures;
-    if (!converter.append(*entered, '\n', figures)) {
+    std::string text;
+    if (!figures.append(length->unit, length->entered, '\n', text)) {
         // Exactly what scripts may look for.
         std::fputs((kOverflowError.description.toStdString() + "\n").c_str(), stderr);
         return kExitOverflow;
     }
-    figures += '\n';
+    text += '\n';
     if (everyUnit) {
         // Each figure after its unit's name. As in the window, the unit
         // converted from shows its name, unless the figures are plain.
         std::string rows;
-        std::string_view rest = figures;
+        std::string_view rest = text;
         for (const UnitInfo& info : kUnits) {
             const std::size_t end = rest.find('\n');
-            const bool named = info.unit == *source && !request.plain;
+            const bool named = info.unit == length->unit && !request.plain;
             rows += std::string(info.name) + '\t' + std::string(named ? info.name : rest.substr(0, end)) + '\n';
             rest.remove_prefix(end + 1);
         }
-        figures = std::move(rows);
+        text = std::move(rows);
     }
     Output output;
-    output.buffer() = std::move(figures);
+    output.buffer() = std::move(text);
     if (!output.flush() && !output.readerGone()) {
         complain("could not write the results");
         return kExitCannotRun;

@@ -6,12 +6,12 @@
 
 namespace zelvar {
 
-// What --convert was asked: the number as typed ("-" for a number on each
-// line of standard input), its unit, the units to show (--to; none: all
-// fourteen) and whether the figures are plain.
+// What --convert was asked: its words (NUMBER UNIT, or a length with maybe
+// a connector and a target; or "-" and maybe a UNIT for a length on each line
+// of standard input), the targets to show (--to: units or feet and inches;
+// none: all fourteen units) and whether the figures are plain.
 struct TerminalConversion {
-    QString number;
-    QString unit;
+    QStringList words;
     QStringList targets;
     bool plain = false;
 };

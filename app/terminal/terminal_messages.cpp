@@ -102,6 +102,10 @@ std::string longerThanEntry() {
     return "not a number: longer than " + std::to_string(kLongestEntry) + " characters";
 }
 
+std::string notALength(std::string_view utf8) {
+    return "not a length: " + quoted(utf8);
+}
+
 std::string unknownUnit(std::string_view word) {
     return "unknown unit " + quoted(word) + "; the units are:" + acceptedUnitWords();
 }

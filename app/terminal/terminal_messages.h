@@ -25,6 +25,9 @@ std::string quoted(std::string_view utf8);
 std::string notANumber(std::string_view utf8);
 std::string longerThanEntry();
 
+// "not a length: 'text'".
+std::string notALength(std::string_view utf8);
+
 // "unknown unit 'word'; the units are:" and the words each unit answers to.
 std::string unknownUnit(std::string_view word);
 

@@ -8,6 +8,8 @@
 #include <QtTest>
 
 #include "engine/convert.h"
+#include "engine/feet_and_inches.h"
+#include "engine/read_number.h"
 #include "runtime/qt_text.h"
 #include "zelvar_identity.h"
 
@@ -117,14 +119,14 @@ private slots:
         QTest::newRow("stray argument") << QStringList{"LEAGUE"} << "'LEAGUE'";
         QTest::newRow("--convert without a number") << QStringList{"--convert"} << "'--convert'";
         QTest::newRow("--convert without a unit") << QStringList{"--convert", "1"} << "unit";
-        QTest::newRow("an argument too many") << QStringList{"--convert", "1", "FEET", "INCHES"} << "'INCHES'";
+        QTest::newRow("an argument too many") << QStringList{"--convert", "-", "FEET", "INCHES"} << "'INCHES'";
         QTest::newRow("unknown option after --convert")
             << QStringList{"--convert", "1", "FEET", "--bogus"} << "'--bogus'";
         // Qt takes no "name=value" for the platform, so neither do we.
         QTest::newRow("platform with '='") << QStringList{"--platform=offscreen"} << "'--platform=offscreen'";
         QTest::newRow("Qt option without its value") << QStringList{"-style"} << "'-style'";
         QTest::newRow("an argument with a control character")
-            << QStringList{"--convert", "1", "FEET", "\x1b[2J"} << "'?[2J'";
+            << QStringList{"--convert", "-", "FEET", "\x1b[2J"} << "'?[2J'";
         QTest::newRow("--show without a unit") << QStringList{"--show", "1"} << "unit";
         QTest::newRow("--show with --to") << QStringList{"--show", "1", "ft", "--to", "m"} << "--show";
     }
@@ -280,45 +282,125 @@ private slots:
         QCOMPARE(r.out, out);
     }
 
+    // A length as people write it gives what its number in its smallest unit
+    // gives: the fourteen rows, or the targets' figures, feet and inches too.
+    void lengths_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("readAs");  // in the smallest unit, as typed into the entry
+        QTest::addColumn<QString>("unitName");
+        QTest::addColumn<QStringList>("targets");  // none: the fourteen rows
+        QTest::addColumn<NumberSeparators>("separators");
+        const NumberSeparators english{",", "."}, german{".", ","};
+        const QStringList de{"LANG=de_DE.UTF-8"}, every, inCm{"CENTIMETERS"}, feetAndInches{"ft+in"};
+        QTest::newRow("compound") << QStringList{"5", "ft", "10", "in"} << every << "70"
+                                  << "INCHES" << every << english;
+        QTest::newRow("marks") << QStringList{"5'10\""} << every << "70"
+                               << "INCHES" << every << english;
+        QTest::newRow("three parts, no blanks") << QStringList{"3yd2ft4in"} << every << "136"
+                                                << "INCHES" << every << english;
+        QTest::newRow("implied centimetres") << QStringList{"1", "m", "80"} << every << "180"
+                                             << "CENTIMETERS" << every << english;
+        QTest::newRow("mixed number") << QStringList{"3", "1/2", "in"} << every << "3.5"
+                                      << "INCHES" << every << english;
+        QTest::newRow("sign, primes, vulgar fraction") << QStringList{"-6\u2032", "2\u00bd\u2033"} << every << "-74.5"
+                                                       << "INCHES" << every << english;
+        QTest::newRow("German decimal comma") << QStringList{"1", "m", "2,5", "cm"} << de << "102.5"
+                                              << "CENTIMETERS" << every << german;
+        QTest::newRow("connector target") << QStringList{"5'10\"", "in", "cm"} << every << "70"
+                                          << "INCHES" << inCm << english;
+        QTest::newRow("--to after the words") << QStringList{"5", "ft", "10", "in", "--to", "cm"} << every << "70"
+                                              << "INCHES" << inCm << english;
+        QTest::newRow("feet and inches target") << QStringList{"180", "cm", "to", "ft+in"} << every << "180"
+                                                << "CENTIMETERS" << feetAndInches << english;
+        QTest::newRow("--to ft+in beside a unit") << QStringList{"2", "m", "--to", "ft,FT+IN"} << every << "2"
+                                                  << "METERS" << QStringList{"FEET", "ft+in"} << english;
+        QTest::newRow("--plain ft+in") << QStringList{"1", "km", "--to", "ft+in", "--plain"} << every << "1"
+                                       << "KILOMETERS" << feetAndInches << english;
+        QTest::newRow("German feet and inches") << QStringList{"1", "km", "in", "feet", "and", "inches"} << de << "1"
+                                                << "KILOMETERS" << feetAndInches << german;
+    }
+
+    void lengths() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QFETCH(QString, readAs);
+        QFETCH(QString, unitName);
+        QFETCH(QStringList, targets);
+        QFETCH(NumberSeparators, separators);
+        const LengthUnit unit = *unitFromName(unitName.toStdString());
+        const ConvertResult result = convertEntry(readAs.toStdString(), unitName.toStdString(), separators);
+        QString expected = targets.isEmpty() ? engineRows(readAs, unitName, separators) : QString();
+        for (const QString& target : targets) {
+            const FigureStyle style = arguments.contains("--plain") ? FigureStyle::Plain : FigureStyle::Window;
+            expected += QString::fromStdString(
+                            target == "ft+in"
+                                ? *feetAndInchesText(unit, float(ReadNumber(readAs.toStdString())), style, separators)
+                                : result.captions[unitIndex(*unitFromName(target.toStdString()))]) +
+                        '\n';
+        }
+        const Run r = run(QStringList{"--convert"} + arguments, environment);
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, expected);
+    }
+
     // Standard input, a line for a line: figures, or an empty line and a
     // message for a line that is no number or overflows.
     void lines_data() {
         QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<QStringList>("numbers");  // each line as typed into the entry; "" for none
+        QTest::addColumn<QString>("unit");  // of a bare number
+        QTest::addColumn<QStringList>(
+            "numbers");  // each line as the entry takes it, in MILES or a unit named; "" for none
         QTest::addColumn<QString>("err");
         QTest::addColumn<int>("status");
         const QByteArray tooLong(40000, '1');
-        QTest::newRow("every line") << QByteArray("1\n-2.5\n&H1F\n1.5E3\n.25")
+        QTest::newRow("every line") << QByteArray("1\n-2.5\n&H1F\n1.5E3\n.25") << "mi"
                                     << QStringList{"1", "-2.5", "&H1F", "1.5E3", ".25"} << "" << 0;
         QTest::newRow("empty, bad and overflowing lines")
-            << QByteArray("1\n\nn/a\n3E38\n 7 \r\n") << QStringList{"1", "", "", "", "7"}
+            << QByteArray("1\n\nn/a\n3E38\n 7 \r\n") << "mi" << QStringList{"1", "", "", "", "7"}
             << "zelvar: line 3: not a number: 'n/a'\nzelvar: line 4: Overflow\n"
             << 2;
-        QTest::newRow("overflow only") << QByteArray("3E38\n2\n") << QStringList{"", "2"}
+        QTest::newRow("overflow only") << QByteArray("3E38\n2\n") << "mi" << QStringList{"", "2"}
                                        << "zelvar: line 1: Overflow\n"
                                        << 3;
         // Bytes of no well-formed character: cut short, overlong, surrogate, beyond U+10FFFF.
         QTest::newRow("broken characters")
-            << QByteArray("\xC3\x1B[31m\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\n") << QStringList{""}
+            << QByteArray("\xC3\x1B[31m\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\n") << "mi" << QStringList{""}
             << "zelvar: line 1: not a number: "
                "'\\xC3?[31m\\xC0\\xAF\\xED\\xA0\\x80\\xF4\\x90\\x80\\x80'\n"
             << 2;
         QTest::newRow("a line too long") << tooLong + "\n5\n"
-                                         << QStringList{"", "5"}
+                                         << "mi" << QStringList{"", "5"}
                                          << "zelvar: line 1: not a number: longer than 32767 characters\n"
                                          << 2;
+        QTest::newRow("lengths with their units")
+            << QByteArray("5'10\"\n1 m 80\n2\n10 in 5 ft\n") << "mi"
+            << QStringList{"70 INCHES", "180 CENTIMETERS", "2", ""} << "zelvar: line 4: not a number: '10 in 5 ft'\n"
+            << 2;
+        QTest::newRow("no unit for a bare number") << QByteArray("3 1/2 in\n2\n") << "" << QStringList{"3.5 INCHES", ""}
+                                                   << "zelvar: line 2: not a length: '2'\n"
+                                                   << 2;
     }
 
     void lines() {
         QFETCH(QByteArray, input);
+        QFETCH(QString, unit);
         QFETCH(QStringList, numbers);
         QFETCH(QString, err);
         QFETCH(int, status);
-        const QStringList targets{"METERS", "INCHES"};
+        const QStringList targets{"METERS", "FEET"};
         QString expected;
-        for (const QString& number : numbers)
-            expected += (number.isEmpty() ? QString() : engineFigures(number, "MILES", targets, '\t')) + '\n';
-        const Run r = run({"--convert", "-", "mi", "--to", "m,in"}, {}, input);
+        for (const QString& number : numbers) {
+            const QString named = number.section(' ', 1);
+            expected += (number.isEmpty() ? QString()
+                                          : engineFigures(number.section(' ', 0, 0), named.isEmpty() ? "MILES" : named,
+                                                          targets, '\t')) +
+                        '\n';
+        }
+        QStringList arguments{"--convert", "-", unit, "--to", "m,ft"};
+        arguments.removeAll(QString());
+        const Run r = run(arguments, {}, input);
         QCOMPARE(r.err, err);
         QCOMPARE(r.status, status);
         QCOMPARE(r.out, expected);
@@ -376,6 +458,18 @@ private slots:
         // The command line reaches the program as Qt decodes it, a broken character as U+FFFD.
         QTest::newRow("broken character") << QStringList{"1", QString::fromUtf8("\xC3\x1B[31m")} << QStringList{} << 2
                                           << QString::fromUtf8("zelvar: unknown unit '\xEF\xBF\xBD?[31m'");
+        QTest::newRow("parts out of order")
+            << QStringList{"10", "in", "5", "ft"} << QStringList{} << 2 << "zelvar: not a length: '10 in 5 ft'\n";
+        QTest::newRow("two systems") << QStringList{"1", "m", "2", "ft"} << QStringList{} << 2
+                                     << "zelvar: not a length: '1 m 2 ft'\n";
+        QTest::newRow("zero denominator")
+            << QStringList{"1/0", "in"} << QStringList{} << 2 << "zelvar: not a number: '1/0'\n";
+        QTest::newRow("improper mixed fraction")
+            << QStringList{"3", "5/4", "in"} << QStringList{} << 2 << "zelvar: not a length: '3 5/4 in'\n";
+        QTest::newRow("a bare number, then a target")
+            << QStringList{"5", "in", "cm"} << QStringList{} << 2 << "zelvar: not a length: '5 in cm'\n";
+        QTest::newRow("a target and --to") << QStringList{"180", "cm", "to", "ft+in", "--to", "m"} << QStringList{} << 2
+                                           << "zelvar: --to goes with no target after the length; try --help\n";
         QTest::newRow("longer than the entry") << QStringList{QString(32768, u'1'), "FEET"} << QStringList{} << 2
                                                << "zelvar: not a number: longer than 32767 characters\n";
     }
@@ -401,6 +495,11 @@ private slots:
         QTest::addColumn<QString>("err");  // its start
         QTest::newRow("letters") << QStringList{"abc", "FEET"} << 2 << "zelvar: not a number: 'abc'\n";
         QTest::newRow("a number") << QStringList{"-2.5", "ft"} << 1 << "zelvar: ";
+        QTest::newRow("a length") << QStringList{"5'10\""} << 1 << "zelvar: ";
+        QTest::newRow("feet and inches") << QStringList{"180", "cm", "to", "ft+in"} << 2
+                                         << "zelvar: the window has no answer in feet and inches";
+        QTest::newRow("not a length") << QStringList{"10", "in", "5", "ft"} << 2
+                                      << "zelvar: not a length: '10 in 5 ft'\n";
         QTest::newRow("unknown unit") << QStringList{"1", "parsec"} << 2
                                       << "zelvar: unknown unit 'parsec'; the units are:\n  league";
     }
