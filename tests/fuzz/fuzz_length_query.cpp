@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any text as a simple length: one read from it has a number and a target
-// other than its unit; the thirteen other units are ordered once each (or
-// none, on overflow); each converts without overflow, and the length's text
-// reads back to it with that target.
+// Any text as a search query: a length read from it has a number and a target
+// other than its unit; its results are the thirteen other
+// units once each (or none, on overflow); every result converts without
+// overflow, and its id reads back to it with that target.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             zelvar::readLengthQuery(zelvar::lengthQueryText(*query, target), readNumber);
         if (!again || again->number != query->number || again->unit != query->unit || again->target != target ||
             std::memcmp(&again->entered, &query->entered, sizeof(float)) != 0)
-            zelvar::fuzz::fail("a length's text does not read back to it", text);
+            zelvar::fuzz::fail("a result id does not read back to its length", text);
     }
     units.push_back(query->unit);
     std::sort(units.begin(), units.end());

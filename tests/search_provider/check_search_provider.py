@@ -43,8 +43,8 @@ LENGTHS = [
     ('en_US', '180 cm in ft in', ['FEET AND INCHES'], '5 ft 10.866 in', '180 CENTIMETERS', '5 ft 10.866 in'),
     ('de_DE', '1 km in ft+in', ['FEET AND INCHES'], '3.280 ft 10,0788 in', '1 KILOMETERS', '3280 ft 10,0788 in'),
 ]
-# A compound, its value as one simple length, and the compound's canonical
-# text: its results are the simple length's, figure for figure.
+# A compound, its value as one simple length, whose results it has, and the
+# compound's canonical text.
 SUMMED = [
     ('en_US', '5\'10" in cm', '70 in in cm', '5 FEET 10 INCHES'),
     ('en_US', '5 ft 10 in', '70 in', '5 FEET 10 INCHES'),
@@ -52,6 +52,7 @@ SUMMED = [
 ]
 REFUSED = ['firefox', '5 ft in', '1E38 lea', '10 in 5 ft', '\u05d7\u05de\u05e9 ft', '1' * 100_000 + ' ft',
            '5 ' * 5000 + 'ft', '1E38 lea in m', '1E38 lea in ft in']
+
 
 def check(ok, what):
     print(('ok    ' if ok else 'FAIL  ') + what)
@@ -104,29 +105,6 @@ class Bus:
         return self.call(GNOME, 'GetInitialResultSet', '(as)', query.split(' '))
 
 
-def target(result_id):
-    return result_id.rsplit(' in ', 1)[-1]
-
-
-def check_answers(bus, query, targets, firsts, description):
-    """The results' targets in order, and the names and clipboard texts of
-    the first few, through both interfaces."""
-    ids = bus.ids(query)
-    check([target(i) for i in ids] == targets, f'{query!r}: results {ids}')
-    check(bus.call(GNOME, 'GetSubsearchResultSet', '(asas)', ids, query.split(' ')) == ids,
-          f'{query!r}: the same results in a subsearch')
-    metas = bus.call(GNOME, 'GetResultMetas', '(as)', ids)
-    # One meta for every id, in order: GNOME Shell shows none of them otherwise.
-    check([m['id'] for m in metas] == ids and all(m['description'] == description and m['icon'] == (
-        'themed', ['zelvar']) for m in metas) and [(m['name'], m['clipboardText']) for m in metas[:len(firsts)]]
-          == firsts, f'{query!r}: {metas[:1]}')
-    matches = bus.call(KRUNNER, 'Match', '(s)', query)
-    check([m[0] for m in matches] == ids and all(m[2:4] == ('zelvar', 50) and m[5] == {
-        'subtext': description, 'actions': ['copy']} for m in matches)
-          and [m[1] for m in matches[:len(firsts)]] == [name for name, _ in firsts],
-          f'{query!r}: KRunner matches {matches[:1]}')
-
-
 def wait_for(condition):
     deadline = time.monotonic() + 20
     while not condition() and time.monotonic() < deadline:
@@ -151,14 +129,26 @@ def main(build, cmake):
             provider = english.owner() or ''
             check(provider.startswith(prefix + '/'), f'the bus started the installed provider: {provider}')
 
-            for locale, query, targets, name, description, clipboard in LENGTHS:
-                check_answers(buses[locale], query, targets, [(name, clipboard)], description)
+            summed = []
             for locale, query, simple, description in SUMMED:
+                ids = buses[locale].ids(simple)
+                first = buses[locale].call(GNOME, 'GetResultMetas', '(as)', ids[:1])[0]
+                summed.append((locale, query, [i.rsplit(' in ', 1)[-1] for i in ids], first['name'], description,
+                               first['clipboardText']))
+            for locale, query, targets, name, description, clipboard in LENGTHS + summed:
                 bus = buses[locale]
-                ids = bus.ids(simple)
+                ids = bus.ids(query)
+                check([i.rsplit(' in ', 1)[-1] for i in ids] == targets, f'{query!r} ({locale}): results {ids}')
+                check(bus.call(GNOME, 'GetSubsearchResultSet', '(asas)', ids, query.split(' ')) == ids,
+                      f'{query!r}: the same results in a subsearch')
                 metas = bus.call(GNOME, 'GetResultMetas', '(as)', ids)
-                check_answers(bus, query, [target(i) for i in ids], [(m['name'], m['clipboardText']) for m in metas],
-                              description)
+                first = metas[0] if metas else {}
+                # One meta for every id, in order: GNOME Shell shows none of them otherwise.
+                check([m['id'] for m in metas] == ids and (first['name'], first['description'], first['clipboardText'],
+                      first['icon']) == (name, description, clipboard, ('themed', ['zelvar'])), f'{query!r}: {first}')
+                matches = bus.call(KRUNNER, 'Match', '(s)', query)
+                check([m[0] for m in matches] == ids and matches[0][1:4] == (name, 'zelvar', 50) and matches[0][5]
+                      == {'subtext': description, 'actions': ['copy']}, f'{query!r}: KRunner matches {matches[:1]}')
 
             node = Gio.DBusNodeInfo.new_for_xml(english.call('org.freedesktop.DBus.Introspectable', 'Introspect', '()'))
             shown = {i.name: {m.name: tuple(''.join(a.signature for a in args) for args in (m.in_args, m.out_args))
