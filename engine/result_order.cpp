@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <optional>
+#include <span>
 
 #include "conversion_table.h"
 
@@ -13,17 +15,13 @@ namespace {
 
 using enum LengthUnit;
 
-// Each system's units, common first, in the order that breaks ties.
-// clang-format off
-constexpr std::array<LengthUnit, 7> kMetric{Meters, Centimeters, Millimeters, Kilometers,
-                                            Decimeters, Dekameters, Hectometers};
-constexpr std::array<LengthUnit, 7> kCustomary{Inches, Feet, Yards, Miles,
-                                               Rods, Furlong, League};
-// clang-format on
-constexpr std::size_t kCommonPerSystem = 4;
+// The three groups, in the order that breaks ties.
+constexpr std::array<LengthUnit, 4> kMetricCommon{Meters, Centimeters, Millimeters, Kilometers};
+constexpr std::array<LengthUnit, 4> kCustomaryCommon{Inches, Feet, Yards, Miles};
+constexpr std::array<LengthUnit, 6> kRare{League, Furlong, Rods, Hectometers, Dekameters, Decimeters};
 
 bool isMetric(LengthUnit unit) {
-    return std::find(kMetric.begin(), kMetric.end(), unit) != kMetric.end();
+    return unitIndex(unit) >= unitIndex(Kilometers);
 }
 
 // How far a figure lies from 1 to 1000, as the base-10 logarithm of the ratio.
@@ -46,29 +44,33 @@ std::vector<LengthUnit> unitsByUsefulness(LengthUnit source, float entered) {
     }
 
     const bool fromMetric = isMetric(source);
-    const std::array<const std::array<LengthUnit, 7>*, 2> systems{fromMetric ? &kCustomary : &kMetric,
-                                                                  fromMetric ? &kMetric : &kCustomary};
+    const std::array<std::span<const LengthUnit>, 3> groups{
+        fromMetric ? std::span<const LengthUnit>(kCustomaryCommon) : kMetricCommon,
+        fromMetric ? std::span<const LengthUnit>(kMetricCommon) : kCustomaryCommon, kRare};
     std::vector<LengthUnit> order;
-    for (const auto* system : systems) {
-        for (const auto& [from, to] : {std::pair{std::size_t{0}, kCommonPerSystem}, {kCommonPerSystem, 7}}) {
-            const std::size_t groupStart = order.size();
-            for (std::size_t i = from; i < to; ++i) {
-                if ((*system)[i] != source)
-                    order.push_back((*system)[i]);
-            }
-            std::stable_sort(order.begin() + std::ptrdiff_t(groupStart), order.end(), [&](LengthUnit a, LengthUnit b) {
-                return distance[unitIndex(a)] < distance[unitIndex(b)];
-            });
-        }
+    for (const std::span<const LengthUnit> group : groups) {
+        const std::size_t groupStart = order.size();
+        std::copy_if(group.begin(), group.end(), std::back_inserter(order),
+                     [source](LengthUnit unit) { return unit != source; });
+        std::stable_sort(order.begin() + std::ptrdiff_t(groupStart), order.end(),
+                         [&](LengthUnit a, LengthUnit b) { return distance[unitIndex(a)] < distance[unitIndex(b)]; });
     }
     return order;
 }
 
-std::vector<LengthUnit> resultTargets(const LengthQuery& query) {
-    std::vector<LengthUnit> units = unitsByUsefulness(query.unit, query.entered);
-    if (query.target && !units.empty())
-        return {*query.target};
-    return units;
+std::vector<LengthTarget> resultTargets(const WrittenLength& length) {
+    const std::vector<LengthUnit> units = unitsByUsefulness(length.unit, length.entered);
+    if (units.empty())
+        return {};
+    if (length.target)
+        return {*length.target};
+    std::vector<LengthTarget> targets;
+    for (const LengthUnit unit : units) {
+        targets.push_back({unit});
+        if (unit == Feet && isMetric(length.unit))
+            targets.push_back(kFeetAndInches);
+    }
+    return targets;
 }
 
 }  // namespace zelvar

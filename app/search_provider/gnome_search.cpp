@@ -83,7 +83,7 @@ QList<QVariantMap> GnomeSearch::GetResultMetas(const QStringList& identifiers) {
             continue;
         metas << QVariantMap{
             {QStringLiteral("id"), result->id},
-            {QStringLiteral("name"), result->figure + u' ' + result->unitName},
+            {QStringLiteral("name"), result->name},
             {QStringLiteral("description"), result->converted},
             {QStringLiteral("icon"), QVariant::fromValue(kIcon)},
             {QStringLiteral("gicon"), QStringLiteral(ZELVAR_ICON_NAME)},
@@ -95,14 +95,14 @@ QList<QVariantMap> GnomeSearch::GetResultMetas(const QStringList& identifiers) {
 
 void GnomeSearch::ActivateResult(const QString& identifier, const QStringList&, uint timestamp) {
     idle_.restart();
-    if (const std::optional<LengthQuery> query = results_.query(identifier.toStdString()))
-        openWindow(query, timestamp);
+    if (const std::optional<WrittenLength> length = results_.length(identifier.toStdString()))
+        openWindow(length, timestamp);
 }
 
 void GnomeSearch::LaunchSearch(const QStringList& terms, uint timestamp) {
     idle_.restart();
     const std::optional<std::string> text = joined(terms);
-    openWindow(text ? results_.query(*text) : std::nullopt, timestamp);
+    openWindow(text ? results_.length(*text) : std::nullopt, timestamp);
 }
 
 }  // namespace zelvar

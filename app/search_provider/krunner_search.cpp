@@ -74,7 +74,7 @@ QList<RunnerMatch> KRunnerSearch::Match(const QString& query) {
             continue;
         matches << RunnerMatch{
             result->id,
-            result->figure + u' ' + result->unitName,
+            result->name,
             QStringLiteral(ZELVAR_ICON_NAME),
             kComputedAnswer,
             1.0 - double(rank) / double(ids.size()),
@@ -88,15 +88,15 @@ QList<RunnerMatch> KRunnerSearch::Match(const QString& query) {
 // Klipper; without it, the window opens, where Copy works.
 void KRunnerSearch::Run(const QString& matchId, const QString& actionId) {
     idle_.restart();
-    const std::optional<LengthQuery> query = results_.query(matchId.toStdString());
-    if (!query)
+    const std::optional<WrittenLength> length = results_.length(matchId.toStdString());
+    if (!length)
         return;
     if (actionId == kCopyAction) {
         const std::optional<LengthResult> result = results_.result(matchId);
         if (result && copyThroughKlipper(result->clipboardText))
             return;
     }
-    openWindow(query, 0);
+    openWindow(length, 0);
 }
 
 QVariantMap KRunnerSearch::Config() {

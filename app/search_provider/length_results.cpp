@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "length_results.h"
 
+#include "engine/feet_and_inches.h"
 #include "engine/figures.h"
 #include "engine/result_order.h"
 #include "runtime/locale_number.h"
@@ -9,34 +10,45 @@
 namespace zelvar {
 
 LengthResults::LengthResults()
-    : separators_(userNumberSeparators()),
-      readNumber_([this](std::string_view text) -> std::optional<float> { return reader_.read(text); }) {}
+    : separators_(userNumberSeparators()), form_{[this](std::string_view text) -> std::optional<float> {
+                                                     return reader_.read(text);
+                                                 },
+                                                 separators_.decimal} {}
 
-std::optional<LengthQuery> LengthResults::query(std::string_view text) const {
-    return readLengthQuery(text, readNumber_);
+std::optional<WrittenLength> LengthResults::length(std::string_view text) const {
+    return readWrittenLength(text, form_);
 }
 
 QStringList LengthResults::ids(std::string_view text) const {
-    const std::optional<LengthQuery> found = query(text);
+    const std::optional<WrittenLength> found = length(text);
     if (!found)
         return {};
     QStringList ids;
-    for (const LengthUnit unit : resultTargets(*found))
-        ids << QString::fromStdString(lengthQueryText(*found, unit));
+    for (const LengthTarget& target : resultTargets(*found))
+        ids << QString::fromStdString(writtenLengthText(*found, target));
     return ids;
 }
 
 std::optional<LengthResult> LengthResults::result(const QString& id) const {
-    const std::optional<LengthQuery> found = query(id.toStdString());
+    const std::optional<WrittenLength> found = length(id.toStdString());
     if (!found || !found->target)
         return std::nullopt;
+    const QString converted = qtText(found->text);
+    if (found->target->isFeetAndInches()) {
+        const std::optional<std::string> shown =
+            feetAndInchesText(found->unit, found->entered, FigureStyle::Window, separators_);
+        if (!shown)
+            return std::nullopt;
+        const std::string ungrouped =
+            *feetAndInchesText(found->unit, found->entered, FigureStyle::Window, {"", separators_.decimal});
+        return LengthResult{id, qtText(*shown), converted, qtText(ungrouped)};
+    }
     std::string figure;
-    const FigureConverter converter(found->unit, {*found->target}, FigureStyle::Window, separators_);
+    const FigureConverter converter(found->unit, {*found->target->unit}, FigureStyle::Window, separators_);
     if (!converter.append(found->entered, '\n', figure))
         return std::nullopt;
     const QString shown = QString::fromStdString(figure);
-    return LengthResult{id, shown, qtText(unitName(*found->target)),
-                        qtText(found->number) + u' ' + qtText(unitName(found->unit)),
+    return LengthResult{id, shown + u' ' + qtText(unitName(*found->target->unit)), converted,
                         withoutThousandsSeparators(shown, separators_)};
 }
 

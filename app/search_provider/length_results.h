@@ -7,22 +7,23 @@
 #include <string_view>
 
 #include "engine/format_result.h"
-#include "engine/length_query.h"
+#include "engine/written_length.h"
 #include "runtime/user_number.h"
 
 namespace zelvar {
 
-// One conversion a desktop's search shows: "1.524 METERS", from "5 FEET".
+// One conversion a desktop's search shows: "1.524 METERS" from "5 FEET", or
+// "5 ft 10.866 in" from "180 CENTIMETERS".
 struct LengthResult {
     QString id;
-    QString figure;         // as the window shows it, with the user's separators
-    QString unitName;       // as the window lists the unit
-    QString converted;      // what was converted: "5 FEET"
-    QString clipboardText;  // the figure as the window's Copy gives it
+    QString name;           // the figure and its unit, as the window shows them
+    QString converted;      // what was converted: "5 FEET", "5 FEET 10 INCHES"
+    QString clipboardText;  // the figure as the window's Copy gives it: ungrouped
 };
 
-// What the search provider answers, whichever desktop asks. A result's id is
-// the canonical text of its query ("5 FEET in METERS"), so an id from an
+// What the search provider answers, whichever desktop asks: any length as
+// people write it (readWrittenLength). A result's id is the canonical text of
+// the length and its target ("5 FEET 10 INCHES in METERS"), so an id from an
 // earlier run of the provider reads the same; nothing is kept between calls.
 // Numbers are read and figures written in the user's locale, taken once at
 // the start.
@@ -33,11 +34,11 @@ public:
     LengthResults(const LengthResults&) = delete;
     LengthResults& operator=(const LengthResults&) = delete;
 
-    // A query as the desktop's search box holds it.
-    std::optional<LengthQuery> query(std::string_view text) const;
+    // A length as the desktop's search box holds it, or as an id has it.
+    std::optional<WrittenLength> length(std::string_view text) const;
 
-    // The ids of a query's results, the most useful first; none when the
-    // query is no length, or when CONVERT would overflow; result() gives
+    // The ids of a length's results, the most useful first; none when the
+    // text is no length, or when CONVERT would overflow; result() gives
     // each of them.
     QStringList ids(std::string_view text) const;
 
@@ -47,7 +48,7 @@ public:
 private:
     UserNumberReader reader_;
     NumberSeparators separators_;
-    NumberReader readNumber_;
+    NumberForm form_;
 };
 
 }  // namespace zelvar

@@ -10,14 +10,17 @@
 
 namespace zelvar {
 
-void openWindow(const std::optional<LengthQuery>& query, unsigned timestamp) {
+void openWindow(const std::optional<WrittenLength>& length, unsigned timestamp) {
     QProcess process;
     // ZELVAR_PROGRAM_FROM_PROVIDER is worked out by CMake from the install
     // folders, so a relocated prefix keeps working.
     process.setProgram(
         QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" ZELVAR_PROGRAM_FROM_PROVIDER)));
-    if (query)
-        process.setArguments({QStringLiteral("--show"), qtText(query->number), qtText(unitName(query->unit))});
+    if (length) {
+        const std::size_t lastWord = length->text.rfind(' ');
+        process.setArguments({QStringLiteral("--show"), qtText(std::string_view(length->text).substr(0, lastWord)),
+                              qtText(std::string_view(length->text).substr(lastWord + 1))});
+    }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (timestamp != 0) {
         // Startup notification's form: the window manager compares the time

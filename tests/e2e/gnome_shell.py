@@ -39,6 +39,7 @@ LOCALE = 'C.UTF-8'  # the provider's figures and the terminal's alike
 WAYLAND_DISPLAY = 'wayland-zelvar'
 TAG = 'ZELVAR_SHELL_E2E'
 NOT_A_LENGTH = '5 apples'
+HEIGHT = '5\'10" in cm'  # converts as 70 inches do
 SHOWN = 'Main.overview._overview.controls._searchController._searchResults'
 
 
@@ -170,7 +171,7 @@ class Shell:
         return wait_until(lambda: self.eval('globalThis.zelvarClipboard'), STEP_TIMEOUT, 'the clipboard')
 
 
-def expected_rows(shell, query, figures):
+def expected_rows(shell, query, figures, description='5 FEET'):
     """What the shell shows for query: the provider's first five results,
     each with the window's figure, as the installed program prints it."""
     ids = shell.call(shell.provider['BusName'], shell.provider['ObjectPath'], 'org.gnome.Shell.SearchProvider2',
@@ -179,16 +180,19 @@ def expected_rows(shell, query, figures):
     for result in ids[:5]:
         unit = result.rsplit(' in ', 1)[1]
         # The clipboard gets the figure as the window's Copy gives it: ungrouped.
-        rows.append({'id': result, 'name': f'{figures[unit]} {unit}', 'description': '5 FEET',
+        rows.append({'id': result, 'name': f'{figures[unit]} {unit}', 'description': description,
                      'clipboardText': figures[unit].replace(',', '')})
     return rows
 
 
 def check_shell(shell, checks):
     binary = os.path.realpath(os.path.join(shell.prefix, 'bin', 'zelvar'))
-    table = subprocess.run([binary, '--convert', '5', 'ft'], env=shell.env, capture_output=True, text=True,
-                           check=True).stdout
-    figures = dict(line.split('\t') for line in table.splitlines())
+
+    def figures_of(number, unit):
+        table = subprocess.run([binary, '--convert', number, unit], env=shell.env, capture_output=True, text=True,
+                               check=True).stdout
+        return dict(line.split('\t') for line in table.splitlines())
+    figures = figures_of('5', 'ft')
     loaded = shell.eval(f'{SHOWN}._providers.map(p => p.id)')
     if shell.provider['DesktopId'] not in loaded:
         raise StepFailed(f"the shell loaded no provider of Zelvar's, only {loaded}: it needs the prefix's share "
@@ -203,6 +207,8 @@ def check_shell(shell, checks):
     end_processes([pid])
 
     checks.equal(shell.search(NOT_A_LENGTH), [], f'the rows for {NOT_A_LENGTH!r}')
+    checks.equal(shell.search(HEIGHT), expected_rows(shell, HEIGHT, figures_of('70', 'in'), '5 FEET 10 INCHES'),
+                 f'the rows for {HEIGHT!r}')
     shell.search('5 ft')
     shell.eval(f"{shell.display}.providerInfo.emit('clicked', 1)")
     pid, command = shell.window_opened([pid])

@@ -111,18 +111,18 @@ private slots:
         QTest::addColumn<QString>("source");
         QTest::addColumn<float>("entered");
         QTest::addColumn<QString>("order");
-        const QString fiveFeet = "METERS CENTIMETERS MILLIMETERS KILOMETERS DECIMETERS DEKAMETERS HECTOMETERS "
-                                 "INCHES YARDS MILES RODS FURLONG LEAGUE";
+        const QString fiveFeet = "METERS CENTIMETERS MILLIMETERS KILOMETERS INCHES YARDS MILES DECIMETERS RODS "
+                                 "DEKAMETERS HECTOMETERS FURLONG LEAGUE";
         QTest::newRow("5 ft: 1.524 m, 152.4 cm") << "FEET" << 5.0f << fiveFeet;
         QTest::newRow("-5 ft: by magnitude") << "FEET" << -5.0f << fiveFeet;
         QTest::newRow("1.5 km: none in range, miles nearest")
             << "KILOMETERS" << 1.5f
-            << "MILES YARDS FEET INCHES RODS FURLONG LEAGUE METERS CENTIMETERS MILLIMETERS DEKAMETERS HECTOMETERS "
+            << "MILES YARDS FEET INCHES METERS CENTIMETERS MILLIMETERS FURLONG RODS HECTOMETERS DEKAMETERS LEAGUE "
                "DECIMETERS";
         QTest::newRow("zero: every figure in range")
             << "METERS" << 0.0f
-            << "INCHES FEET YARDS MILES RODS FURLONG LEAGUE CENTIMETERS MILLIMETERS KILOMETERS DECIMETERS "
-               "DEKAMETERS HECTOMETERS";
+            << "INCHES FEET YARDS MILES CENTIMETERS MILLIMETERS KILOMETERS LEAGUE FURLONG RODS HECTOMETERS "
+               "DEKAMETERS DECIMETERS";
         QTest::newRow("overflow: none") << "LEAGUE" << 1e38f << QString();
     }
     void resultOrder() {

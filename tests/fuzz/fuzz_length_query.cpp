@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any text as a search query: a length read from it has a number and a target
-// other than its unit; without a target, its results are the thirteen other
+// other than its unit; its results are the thirteen other
 // units once each (or none, on overflow); every result converts without
 // overflow, and its id reads back to it with that target.
 #include <algorithm>
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (query->number.empty() || query->target == query->unit)
         zelvar::fuzz::fail("a length without a number, or converted into its own unit", text);
 
-    std::vector<zelvar::LengthUnit> units = zelvar::resultTargets(*query);
+    std::vector<zelvar::LengthUnit> units = zelvar::unitsByUsefulness(query->unit, query->entered);
     for (const zelvar::LengthUnit target : units) {
         std::string figure;
         if (!zelvar::FigureConverter(query->unit, {target}, zelvar::FigureStyle::Plain)
@@ -37,8 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::memcmp(&again->entered, &query->entered, sizeof(float)) != 0)
             zelvar::fuzz::fail("a result id does not read back to its length", text);
     }
-    if (query->target)
-        return 0;
     units.push_back(query->unit);
     std::sort(units.begin(), units.end());
     if (units.size() != 1 &&
