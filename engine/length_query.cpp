@@ -99,8 +99,4 @@ std::optional<LengthQuery> readLengthQuery(std::string_view text, const NumberRe
     return readQuantity(text, readNumber);
 }
 
-std::string lengthQueryText(const LengthQuery& query, LengthUnit target) {
-    return query.number + ' ' + std::string(unitName(query.unit)) + " in " + std::string(unitName(target));
-}
-
 }  // namespace zelvar

@@ -37,8 +37,4 @@ inline constexpr std::size_t kLongestLengthQuery = 32767 * 3 + 64;
 // before any number is read.
 std::optional<LengthQuery> readLengthQuery(std::string_view text, const NumberReader& readNumber);
 
-// The query's canonical text, "5 FEET in METERS", which readLengthQuery reads
-// back to the same query whatever the case of the words typed.
-std::string lengthQueryText(const LengthQuery& query, LengthUnit target);
-
 }  // namespace zelvar
