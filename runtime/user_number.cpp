@@ -6,6 +6,7 @@
 
 #include "engine/read_number.h"
 #include "locale_number.h"
+#include "qt_text.h"
 
 namespace zelvar {
 namespace {
@@ -20,8 +21,7 @@ std::optional<float> readWhole(std::string_view text) {
 
 bool fitsEntry(std::string_view utf8) {
     // No character takes fewer bytes than UTF-16 units.
-    return utf8.size() <= std::size_t(kLongestEntry) ||
-           QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).size() <= kLongestEntry;
+    return utf8.size() <= std::size_t(kLongestEntry) || qtText(utf8).size() <= kLongestEntry;
 }
 
 UserNumberReader::UserNumberReader(const QLocale& locale) : locale_(locale) {
@@ -43,8 +43,7 @@ std::optional<float> UserNumberReader::read(std::string_view text) const {
     if (!fitsEntry(text))
         return std::nullopt;
     if (needsLocale(text)) {
-        const QString typed = QString::fromUtf8(text.data(), qsizetype(text.size()));
-        if (const std::optional<QString> rewritten = numberForReader(typed, locale_))
+        if (const std::optional<QString> rewritten = numberForReader(qtText(text), locale_))
             return readWhole(rewritten->toStdString());
     }
     return readWhole(text);

@@ -10,6 +10,7 @@
 #include "engine/read_number.h"
 #include "engine/result_order.h"
 #include "engine/unit_words.h"
+#include "runtime/qt_text.h"
 
 using namespace zelvar;
 
@@ -36,7 +37,7 @@ QString described(const std::optional<LengthQuery>& query) {
 QString names(const std::vector<LengthUnit>& units) {
     QStringList list;
     for (const LengthUnit unit : units)
-        list << QString::fromUtf8(unitName(unit).data(), qsizetype(unitName(unit).size()));
+        list << qtText(unitName(unit));
     return list.join(u' ');
 }
 

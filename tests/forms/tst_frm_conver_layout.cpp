@@ -13,6 +13,7 @@
 #include "forms/frm_conver_layout.h"
 #include "frm_conver_fixture.h"
 #include "runtime/controls.h"
+#include "runtime/qt_text.h"
 
 using namespace zelvar;
 
@@ -71,7 +72,7 @@ private slots:
         QVERIFY(widget);
         QCOMPARE(widget->geometry(), QRect(px(row.left), px(row.top), px(row.width), px(row.height)));
 
-        const QString text = QString::fromUtf8(row.text.data(), qsizetype(row.text.size()));
+        const QString text = qtText(row.text);
         const char* kinds[] = {"QComboBox", "QLineEdit", "QPushButton", "QFrame", "QLabel", "QLabel"};
         QVERIFY(widget->inherits(kinds[int(row.kind)]));
         if (auto* combo = qobject_cast<QComboBox*>(widget))

@@ -15,6 +15,7 @@
 #include "frm_conver_fixture.h"
 #include "runtime/locale_number.h"
 #include "runtime/number_entry.h"
+#include "runtime/qt_text.h"
 #include "tests/support/result_shape.h"
 
 using namespace zelvar;
@@ -72,7 +73,7 @@ class TestSoak : public FrmConverFixture {
         QComboBox& list = units();
         QCOMPARE(list.count(), 14);
         for (const UnitInfo& unit : kUnits) {
-            const QString name = QString::fromUtf8(unit.name.data(), unit.name.size());
+            const QString name = qtText(unit.name);
             QVERIFY2(list.itemText(unitIndex(unit.unit)) == name, qPrintable(describe(step, "unit list")));
 
             const QLabel& field = fieldOf(name);
@@ -109,7 +110,7 @@ class TestSoak : public FrmConverFixture {
             return;
         }
         for (const UnitInfo& unit : kUnits) {
-            const QString name = QString::fromUtf8(unit.name.data(), unit.name.size());
+            const QString name = qtText(unit.name);
             QVERIFY2(fieldOf(name).text() == QString::fromStdString(expected.captions[unitIndex(unit.unit)]),
                      qPrintable(describe(step, name + " differs from the engine")));
         }
