@@ -4,6 +4,7 @@
 
 #include "engine/convert.h"
 #include "engine/read_number.h"
+#include "engine/written_length.h"
 
 using namespace zelvar;
 
@@ -38,6 +39,24 @@ void BM_ReadNumber(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadNumber);
+
+// A length as a search or a terminal line gives it: a simple one, and
+// compounds with and without a fraction.
+void BM_readWrittenLength(benchmark::State& state) {
+    static constexpr const char* kTexts[] = {"5 ft", "5 ft 10 in", "5' 7 1/2\"", "1 m 80"};
+    const char* text = kTexts[state.range(0)];
+    state.SetLabel(text);
+    const NumberForm form{[](std::string_view number) -> std::optional<float> {
+        if (const std::optional<double> value = ReadWholeNumber(number))
+            return static_cast<float>(*value);
+        return std::nullopt;
+    }};
+    for (auto _ : state) {
+        std::optional<WrittenLength> length = readWrittenLength(text, form);
+        benchmark::DoNotOptimize(length);
+    }
+}
+BENCHMARK(BM_readWrittenLength)->DenseRange(0, 3);
 
 }  // namespace
 
