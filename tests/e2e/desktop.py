@@ -154,6 +154,26 @@ class Desktop:
         return (field['Absolute upper-left X'], field['Absolute upper-left Y'], field['Width'], field['Height'])
 
 
+def leak_options(folder, suppressions):
+    """LSAN_OPTIONS for a program built with LeakSanitizer (others ignore
+    it): the caller's options, with the leaks inside Qt that one kind of run
+    meets (a file of suppressions beside this one) added to the caller's
+    suppressions, and whole call stacks on allocation, without which the
+    stacks of those leaks end inside a system library and cannot be told
+    from the program's own."""
+    options = os.environ.get('LSAN_OPTIONS', '')
+    theirs = re.findall(r'(?:^|:)suppressions=([^:]*)', options)
+    combined = os.path.join(folder, f'combined-{suppressions}')
+    with open(combined, 'w') as out:
+        for path in theirs[-1:] + [os.path.join(HERE, suppressions)]:
+            try:
+                with open(path) as part:
+                    out.write(part.read().rstrip('\n') + '\n')
+            except OSError as error:
+                raise StepFailed(f'cannot read the leak suppressions {path}: {error.strerror}') from None
+    return ':'.join(filter(None, (options, f'suppressions={combined}', 'fast_unwind_on_malloc=0')))
+
+
 class WaylandDesktop:
     """A headless weston (pixman rendering, so it needs no GPU) on a socket of
     its own in a private runtime folder. weston's --debug is what lets
@@ -198,7 +218,7 @@ class WaylandDesktop:
         env = {key: value for key, value in os.environ.items() if key not in ('DISPLAY', 'WAYLAND_DISPLAY')}
         self.env = dict(env, **dirs)
         self.platform_env = {'QT_QPA_PLATFORM': 'wayland', 'WAYLAND_DISPLAY': self.socket_name,
-                             'LSAN_OPTIONS': self._leak_options()}
+                             'LSAN_OPTIONS': leak_options(self._scratch, 'wayland-lsan.supp')}
         with open(self._log_path, 'wb') as log:
             self._process = self._processes.start(
                 ['weston', '--backend=headless-backend.so', '--use-pixman', '--debug', '--no-config',
@@ -223,24 +243,6 @@ class WaylandDesktop:
                 raise StepFailed(f'weston did not listen on {path} within {self.START_TIMEOUT} s; last seen: '
                                  f'{seen}\n{self._log_tail()}')
             time.sleep(0.05)
-
-    def _leak_options(self):
-        """LSAN_OPTIONS for a program built with LeakSanitizer (others ignore
-        it): the caller's options, with Qt's own leaks on Wayland added to the
-        caller's suppressions, and whole call stacks on allocation, without
-        which the stacks of those leaks end inside libwayland-client and
-        cannot be told from the program's own."""
-        options = os.environ.get('LSAN_OPTIONS', '')
-        theirs = re.findall(r'(?:^|:)suppressions=([^:]*)', options)
-        combined = os.path.join(self._scratch, 'lsan.supp')
-        with open(combined, 'w') as out:
-            for path in theirs[-1:] + [os.path.join(HERE, 'wayland-lsan.supp')]:
-                try:
-                    with open(path) as part:
-                        out.write(part.read().rstrip('\n') + '\n')
-                except OSError as error:
-                    raise StepFailed(f'cannot read the leak suppressions {path}: {error.strerror}') from None
-        return ':'.join(filter(None, (options, f'suppressions={combined}', 'fast_unwind_on_malloc=0')))
 
     def _log_tail(self, lines=10):
         return log_tail(self._log_path, lines, '(weston.log is empty)', '(no weston.log)')

@@ -6,7 +6,7 @@ import time
 from typing import Callable, NamedTuple
 
 import person
-from desktop import SCREEN_HEIGHT, SCREEN_WIDTH
+from desktop import SCREEN_HEIGHT, SCREEN_WIDTH, leak_options
 from from_search import FromSearch, run_from_search
 from expected import (ABOUT_TEXT, CONVERTER_CLIENT, CONVERTER_CONTROLS, EMPTY_RESULT_FIELDS,
                       GERMAN_YARDS, MINUS_TWO_AND_A_HALF_FEET, ONE_KILOMETER, ONE_LEAGUE, OVERFLOWING_ENTRY,
@@ -322,5 +322,6 @@ RUNS = (
     Run('wayland', {}, run_under_wayland, desktop='wayland'),
     Run('text', {}, run_reading_text),
     Run('search', {}, run_from_search, starts=FromSearch),
-    Run('orca', {}, run_with_orca, starts=WithOrca, alone=True),
+    Run('orca', lambda h, name: {'LSAN_OPTIONS': leak_options(h.out_dir, 'orca-lsan.supp')}, run_with_orca,
+        starts=WithOrca, alone=True),
 )
