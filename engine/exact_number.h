@@ -14,12 +14,12 @@ namespace zelvar {
 class Natural {
 public:
     Natural() = default;
-    explicit Natural(std::uint32_t value);
+    explicit Natural(std::uint64_t value) : small_(value) {}
     // From ASCII decimal digits only; "" is zero.
     static Natural fromDigits(std::string_view digits);
     static Natural powerOfTen(std::size_t exponent);
 
-    bool isZero() const { return limbs_.empty(); }
+    bool isZero() const { return limbs_.empty() && small_ == 0; }
     std::size_t bitLength() const;
     bool bit(std::size_t index) const;
     // Exact only up to 53 bits.
@@ -38,9 +38,18 @@ public:
     friend bool operator==(const Natural& a, const Natural& b) = default;
 
 private:
-    void trim();
+    explicit Natural(std::vector<std::uint32_t> limbs);
+    bool isSmall() const { return limbs_.empty(); }
+    std::vector<std::uint32_t> limbs() const;
+    // Trims zero limbs, and moves a value that fits back into small_.
+    void settle();
 
-    std::vector<std::uint32_t> limbs_;  // least significant first, no zero limb on top
+    // Most values fit in 64 bits, and those take no heap: they live in
+    // small_, and limbs_ is empty. Larger ones live in limbs_ (least
+    // significant first, no zero limb on top) with small_ zero, so each value
+    // has one form.
+    std::uint64_t small_ = 0;
+    std::vector<std::uint32_t> limbs_;
 };
 
 // A non-negative fraction, kept unreduced: sums of a few parts stay small,
