@@ -149,10 +149,7 @@ Natural& Natural::operator-=(const Natural& other) {
     return *this;
 }
 
-Natural operator+(const Natural& a, const Natural& b) {
-    std::uint64_t small = 0;
-    if (a.isSmall() && b.isSmall() && !__builtin_add_overflow(a.small_, b.small_, &small))
-        return Natural(small);
+Natural Natural::sumOfLimbs(const Natural& a, const Natural& b) {
     std::vector<std::uint32_t> sum = a.limbs();
     std::vector<std::uint32_t> shorter = b.limbs();
     if (sum.size() < shorter.size())
@@ -167,10 +164,7 @@ Natural operator+(const Natural& a, const Natural& b) {
     return Natural(std::move(sum));
 }
 
-Natural operator*(const Natural& a, const Natural& b) {
-    std::uint64_t small = 0;
-    if (a.isSmall() && b.isSmall() && !__builtin_mul_overflow(a.small_, b.small_, &small))
-        return Natural(small);
+Natural Natural::productOfLimbs(const Natural& a, const Natural& b) {
     const std::vector<std::uint32_t> x = a.limbs();
     const std::vector<std::uint32_t> y = b.limbs();
     std::vector<std::uint32_t> product(x.size() + y.size(), 0);
@@ -200,8 +194,9 @@ ExactRatio::ExactRatio(Natural numerator, Natural denominator)
     : numerator_(std::move(numerator)), denominator_(std::move(denominator)) {}
 
 ExactRatio ExactRatio::decimal(std::string_view wholeDigits, std::string_view fractionDigits) {
-    Natural numerator = Natural::fromDigits(wholeDigits) * Natural::powerOfTen(fractionDigits.size());
-    return {numerator + Natural::fromDigits(fractionDigits), Natural::powerOfTen(fractionDigits.size())};
+    Natural denominator = Natural::powerOfTen(fractionDigits.size());
+    Natural numerator = Natural::fromDigits(wholeDigits) * denominator + Natural::fromDigits(fractionDigits);
+    return {std::move(numerator), std::move(denominator)};
 }
 
 ExactRatio ExactRatio::scaled(std::uint32_t numerator, std::uint32_t denominator) const {

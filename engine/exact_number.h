@@ -32,8 +32,18 @@ public:
     // Requires *this >= other.
     Natural& operator-=(const Natural& other);
 
-    friend Natural operator+(const Natural& a, const Natural& b);
-    friend Natural operator*(const Natural& a, const Natural& b);
+    friend Natural operator+(const Natural& a, const Natural& b) {
+        std::uint64_t sum = 0;
+        if (a.isSmall() && b.isSmall() && !__builtin_add_overflow(a.small_, b.small_, &sum))
+            return Natural(sum);
+        return sumOfLimbs(a, b);
+    }
+    friend Natural operator*(const Natural& a, const Natural& b) {
+        std::uint64_t product = 0;
+        if (a.isSmall() && b.isSmall() && !__builtin_mul_overflow(a.small_, b.small_, &product))
+            return Natural(product);
+        return productOfLimbs(a, b);
+    }
     friend std::strong_ordering operator<=>(const Natural& a, const Natural& b);
     friend bool operator==(const Natural& a, const Natural& b) = default;
 
@@ -41,6 +51,8 @@ private:
     explicit Natural(std::vector<std::uint32_t> limbs);
     bool isSmall() const { return limbs_.empty(); }
     std::vector<std::uint32_t> limbs() const;
+    static Natural sumOfLimbs(const Natural& a, const Natural& b);
+    static Natural productOfLimbs(const Natural& a, const Natural& b);
     // Trims zero limbs, and moves a value that fits back into small_.
     void settle();
 
