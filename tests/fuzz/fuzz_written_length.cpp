@@ -38,12 +38,11 @@ bool sameDouble(double a, double b) {
     return std::memcmp(&a, &b, sizeof(double)) == 0;
 }
 
-// The text's first four digit runs, each read exactly. The decimal w.f of
-// the first two rounds as the library reads it (which keeps subnormals, where
-// the engine gives 0). The sum a/b + c/d (a lone last run over 1) rounds the
-// same once as written, in one-word numbers with a floating-point division
-// where it can, and once with every number times 10^20, in limbs with the
-// long division.
+// The text's first four digit runs, read exactly. The decimal w.f of the
+// first two rounds as the library reads it (which keeps subnormals, where the
+// engine gives 0). The sum a/b + c/d (a lone last run over 1) rounds the same
+// as written, in one-word numbers and a floating-point division where it can,
+// and with every number times 10^20, in limbs and the long division.
 void checkExactRounding(std::string_view text) {
     constexpr std::string_view kDigits = "0123456789";
     std::vector<std::string_view> runs;
@@ -60,11 +59,9 @@ void checkExactRounding(std::string_view text) {
         (read == 0 || read > DBL_MIN) &&
         !sameDouble(zelvar::ExactRatio::decimal(runs[0], runs.size() > 1 ? runs[1] : "").nearestDouble(), read))
         zelvar::fuzz::fail("an exact decimal rounds unlike the library", text);
-
     runs.resize(runs.size() + runs.size() % 2, "1");
     static const zelvar::Natural kScale = zelvar::Natural::powerOfTen(20);
-    zelvar::ExactRatio plain;
-    zelvar::ExactRatio scaled;
+    zelvar::ExactRatio plain, scaled;
     for (std::size_t i = 0; i < runs.size(); i += 2) {
         const zelvar::Natural numerator = zelvar::Natural::fromDigits(runs[i]);
         const zelvar::Natural denominator = zelvar::Natural::fromDigits(runs[i + 1]);
