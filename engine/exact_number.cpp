@@ -21,9 +21,28 @@ std::uint32_t smallPowerOfTen(std::size_t exponent) {
 
 }  // namespace
 
-Natural::Natural(std::uint32_t value) {
-    if (value != 0)
-        limbs_.push_back(value);
+Natural::Natural(std::vector<std::uint32_t> limbs) : limbs_(std::move(limbs)) {
+    settle();
+}
+
+std::vector<std::uint32_t> Natural::limbs() const {
+    if (!isSmall())
+        return limbs_;
+    std::vector<std::uint32_t> limbs;
+    for (std::uint64_t rest = small_; rest != 0; rest >>= 32)
+        limbs.push_back(static_cast<std::uint32_t>(rest));
+    return limbs;
+}
+
+void Natural::settle() {
+    while (!limbs_.empty() && limbs_.back() == 0)
+        limbs_.pop_back();
+    if (limbs_.size() > 2)
+        return;
+    small_ = 0;
+    for (auto limb = limbs_.rbegin(); limb != limbs_.rend(); ++limb)
+        small_ = small_ << 32 | *limb;
+    limbs_.clear();
 }
 
 Natural Natural::fromDigits(std::string_view digits) {
@@ -47,10 +66,14 @@ Natural Natural::powerOfTen(std::size_t exponent) {
 }
 
 std::size_t Natural::bitLength() const {
-    return limbs_.empty() ? 0 : 32 * (limbs_.size() - 1) + static_cast<std::size_t>(std::bit_width(limbs_.back()));
+    if (isSmall())
+        return static_cast<std::size_t>(std::bit_width(small_));
+    return 32 * (limbs_.size() - 1) + static_cast<std::size_t>(std::bit_width(limbs_.back()));
 }
 
 double Natural::toDouble() const {
+    if (isSmall())
+        return static_cast<double>(small_);
     double value = 0;
     for (auto limb = limbs_.rbegin(); limb != limbs_.rend(); ++limb)
         value = value * 4294967296.0 + *limb;
@@ -58,38 +81,46 @@ double Natural::toDouble() const {
 }
 
 bool Natural::bit(std::size_t index) const {
+    if (isSmall())
+        return index < 64 && (small_ >> index & 1) != 0;
     return index / 32 < limbs_.size() && (limbs_[index / 32] >> (index % 32) & 1) != 0;
 }
 
 Natural Natural::shiftedLeft(std::size_t bits) const {
     if (isZero())
         return {};
-    Natural n;
-    n.limbs_.assign(bits / 32, 0);
+    std::vector<std::uint32_t> shifted(bits / 32, 0);
     const unsigned shift = bits % 32;
     std::uint32_t carry = 0;
-    for (const std::uint32_t limb : limbs_) {
-        n.limbs_.push_back(limb << shift | carry);
+    for (const std::uint32_t limb : limbs()) {
+        shifted.push_back(limb << shift | carry);
         carry = shift == 0 ? 0 : limb >> (32 - shift);
     }
-    n.limbs_.push_back(carry);
-    n.trim();
-    return n;
+    shifted.push_back(carry);
+    return Natural(std::move(shifted));
 }
 
 Natural Natural::shiftedRight(std::size_t bits) const {
-    Natural n;
-    const std::size_t skipped = bits / 32;
+    const std::vector<std::uint32_t> source = limbs();
+    std::vector<std::uint32_t> shifted;
     const unsigned shift = bits % 32;
-    for (std::size_t i = skipped; i < limbs_.size(); ++i) {
-        const std::uint32_t above = i + 1 < limbs_.size() && shift != 0 ? limbs_[i + 1] << (32 - shift) : 0;
-        n.limbs_.push_back(limbs_[i] >> shift | above);
+    for (std::size_t i = bits / 32; i < source.size(); ++i) {
+        const std::uint32_t above = i + 1 < source.size() && shift != 0 ? source[i + 1] << (32 - shift) : 0;
+        shifted.push_back(source[i] >> shift | above);
     }
-    n.trim();
-    return n;
+    return Natural(std::move(shifted));
 }
 
 void Natural::multiplyAdd(std::uint32_t factor, std::uint32_t addend) {
+    std::uint64_t product = 0;
+    std::uint64_t sum = 0;
+    if (isSmall() && !__builtin_mul_overflow(small_, factor, &product) &&
+        !__builtin_add_overflow(product, addend, &sum)) {
+        small_ = sum;
+        return;
+    }
+    limbs_ = limbs();
+    small_ = 0;
     std::uint64_t carry = addend;
     for (std::uint32_t& limb : limbs_) {
         carry += std::uint64_t{limb} * factor;
@@ -98,71 +129,74 @@ void Natural::multiplyAdd(std::uint32_t factor, std::uint32_t addend) {
     }
     if (carry != 0)
         limbs_.push_back(static_cast<std::uint32_t>(carry));
-    trim();
+    settle();
 }
 
 Natural& Natural::operator-=(const Natural& other) {
+    // Nothing in limbs_ is below a small value, so other is small too.
+    if (isSmall()) {
+        small_ -= other.small_;
+        return *this;
+    }
+    const std::vector<std::uint32_t> subtrahend = other.limbs();
     std::int64_t borrow = 0;
     for (std::size_t i = 0; i < limbs_.size(); ++i) {
-        std::int64_t difference = std::int64_t{limbs_[i]} - borrow - (i < other.limbs_.size() ? other.limbs_[i] : 0);
+        std::int64_t difference = std::int64_t{limbs_[i]} - borrow - (i < subtrahend.size() ? subtrahend[i] : 0);
         borrow = difference < 0;
         limbs_[i] = static_cast<std::uint32_t>(difference + (borrow << 32));
     }
-    trim();
+    settle();
     return *this;
 }
 
-Natural operator+(const Natural& a, const Natural& b) {
-    const Natural& longer = a.limbs_.size() >= b.limbs_.size() ? a : b;
-    const Natural& shorter = &longer == &a ? b : a;
-    Natural sum = longer;
+Natural Natural::sumOfLimbs(const Natural& a, const Natural& b) {
+    std::vector<std::uint32_t> sum = a.limbs();
+    std::vector<std::uint32_t> shorter = b.limbs();
+    if (sum.size() < shorter.size())
+        std::swap(sum, shorter);
     std::uint64_t carry = 0;
-    for (std::size_t i = 0; i < sum.limbs_.size(); ++i) {
-        carry += std::uint64_t{sum.limbs_[i]} + (i < shorter.limbs_.size() ? shorter.limbs_[i] : 0);
-        sum.limbs_[i] = static_cast<std::uint32_t>(carry);
+    for (std::size_t i = 0; i < sum.size(); ++i) {
+        carry += std::uint64_t{sum[i]} + (i < shorter.size() ? shorter[i] : 0);
+        sum[i] = static_cast<std::uint32_t>(carry);
         carry >>= 32;
     }
-    if (carry != 0)
-        sum.limbs_.push_back(static_cast<std::uint32_t>(carry));
-    return sum;
+    sum.push_back(static_cast<std::uint32_t>(carry));
+    return Natural(std::move(sum));
 }
 
-Natural operator*(const Natural& a, const Natural& b) {
-    if (a.isZero() || b.isZero())
-        return {};
-    Natural product;
-    product.limbs_.assign(a.limbs_.size() + b.limbs_.size(), 0);
-    for (std::size_t i = 0; i < a.limbs_.size(); ++i) {
+Natural Natural::productOfLimbs(const Natural& a, const Natural& b) {
+    const std::vector<std::uint32_t> x = a.limbs();
+    const std::vector<std::uint32_t> y = b.limbs();
+    std::vector<std::uint32_t> product(x.size() + y.size(), 0);
+    for (std::size_t i = 0; i < x.size(); ++i) {
         std::uint64_t carry = 0;
-        for (std::size_t j = 0; j < b.limbs_.size(); ++j) {
-            carry += std::uint64_t{a.limbs_[i]} * b.limbs_[j] + product.limbs_[i + j];
-            product.limbs_[i + j] = static_cast<std::uint32_t>(carry);
+        for (std::size_t j = 0; j < y.size(); ++j) {
+            carry += std::uint64_t{x[i]} * y[j] + product[i + j];
+            product[i + j] = static_cast<std::uint32_t>(carry);
             carry >>= 32;
         }
-        product.limbs_[i + b.limbs_.size()] = static_cast<std::uint32_t>(carry);
+        product[i + y.size()] = static_cast<std::uint32_t>(carry);
     }
-    product.trim();
-    return product;
+    return Natural(std::move(product));
 }
 
 std::strong_ordering operator<=>(const Natural& a, const Natural& b) {
+    // A value in limbs_ is above every small one.
     if (a.limbs_.size() != b.limbs_.size())
         return a.limbs_.size() <=> b.limbs_.size();
+    if (a.isSmall())
+        return a.small_ <=> b.small_;
     return std::lexicographical_compare_three_way(a.limbs_.rbegin(), a.limbs_.rend(), b.limbs_.rbegin(),
                                                   b.limbs_.rend());
-}
-
-void Natural::trim() {
-    while (!limbs_.empty() && limbs_.back() == 0)
-        limbs_.pop_back();
 }
 
 ExactRatio::ExactRatio(Natural numerator, Natural denominator)
     : numerator_(std::move(numerator)), denominator_(std::move(denominator)) {}
 
 ExactRatio ExactRatio::decimal(std::string_view wholeDigits, std::string_view fractionDigits) {
-    Natural numerator = Natural::fromDigits(wholeDigits) * Natural::powerOfTen(fractionDigits.size());
-    return {numerator + Natural::fromDigits(fractionDigits), Natural::powerOfTen(fractionDigits.size())};
+    Natural denominator = Natural::powerOfTen(fractionDigits.size());
+    Natural numerator = Natural::fromDigits(wholeDigits) * denominator + Natural::fromDigits(fractionDigits);
+    return {std::move(numerator), std::move(denominator)};
 }
 
 ExactRatio ExactRatio::scaled(std::uint32_t numerator, std::uint32_t denominator) const {

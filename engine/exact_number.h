@@ -14,12 +14,12 @@ namespace zelvar {
 class Natural {
 public:
     Natural() = default;
-    explicit Natural(std::uint32_t value);
+    explicit Natural(std::uint64_t value) : small_(value) {}
     // From ASCII decimal digits only; "" is zero.
     static Natural fromDigits(std::string_view digits);
     static Natural powerOfTen(std::size_t exponent);
 
-    bool isZero() const { return limbs_.empty(); }
+    bool isZero() const { return limbs_.empty() && small_ == 0; }
     std::size_t bitLength() const;
     bool bit(std::size_t index) const;
     // Exact only up to 53 bits.
@@ -32,15 +32,36 @@ public:
     // Requires *this >= other.
     Natural& operator-=(const Natural& other);
 
-    friend Natural operator+(const Natural& a, const Natural& b);
-    friend Natural operator*(const Natural& a, const Natural& b);
+    friend Natural operator+(const Natural& a, const Natural& b) {
+        std::uint64_t sum = 0;
+        if (a.isSmall() && b.isSmall() && !__builtin_add_overflow(a.small_, b.small_, &sum))
+            return Natural(sum);
+        return sumOfLimbs(a, b);
+    }
+    friend Natural operator*(const Natural& a, const Natural& b) {
+        std::uint64_t product = 0;
+        if (a.isSmall() && b.isSmall() && !__builtin_mul_overflow(a.small_, b.small_, &product))
+            return Natural(product);
+        return productOfLimbs(a, b);
+    }
     friend std::strong_ordering operator<=>(const Natural& a, const Natural& b);
     friend bool operator==(const Natural& a, const Natural& b) = default;
 
 private:
-    void trim();
+    explicit Natural(std::vector<std::uint32_t> limbs);
+    bool isSmall() const { return limbs_.empty(); }
+    std::vector<std::uint32_t> limbs() const;
+    static Natural sumOfLimbs(const Natural& a, const Natural& b);
+    static Natural productOfLimbs(const Natural& a, const Natural& b);
+    // Trims zero limbs, and moves a value that fits back into small_.
+    void settle();
 
-    std::vector<std::uint32_t> limbs_;  // least significant first, no zero limb on top
+    // Most values fit in 64 bits, and those take no heap: they live in
+    // small_, and limbs_ is empty. Larger ones live in limbs_ (least
+    // significant first, no zero limb on top) with small_ zero, so each value
+    // has one form.
+    std::uint64_t small_ = 0;
+    std::vector<std::uint32_t> limbs_;
 };
 
 // A non-negative fraction, kept unreduced: sums of a few parts stay small,

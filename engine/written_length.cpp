@@ -5,7 +5,6 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
-#include <vector>
 
 #include "ascii_text.h"
 #include "exact_number.h"
@@ -98,19 +97,8 @@ bool sameSystem(LengthUnit a, LengthUnit b) {
     return (unitIndex(a) < unitIndex(Kilometers)) == (unitIndex(b) < unitIndex(Kilometers));
 }
 
-// A number of a compound or a fraction: its exact value, and how the
-// canonical text writes it.
-struct Quantity {
-    ExactRatio value;
-    std::string text;
-};
-
-struct Part {
-    Quantity quantity;
-    LengthUnit unit;
-};
-
-// Reads a length with marks, parts, fractions or a sign, left to right.
+// Reads a length with marks, parts, fractions or a sign, left to right,
+// writing its canonical text as it goes.
 class CompoundReader {
 public:
     CompoundReader(std::string_view text, std::string_view decimalMark) : text_(text), mark_(decimalMark) {}
@@ -119,17 +107,30 @@ public:
         const bool negative = take("-") || take(kMinusSign);
         if (negative && take(" "))
             return std::nullopt;
-        std::vector<Part> parts;
+        if (negative)
+            written_ += '-';
+        // The parts in the system's unit of size 1 (inches or millimetres),
+        // until the smallest unit named is known.
+        ExactRatio sum;
+        std::optional<LengthUnit> last;
+        bool compound = false;
         do {
-            std::optional<Quantity> quantity = readQuantity();
+            if (last)
+                written_ += ' ';
+            const std::optional<ExactRatio> quantity = readQuantity();
             if (!quantity)
                 return std::nullopt;
-            const std::optional<LengthUnit> unit = skipSpaces() ? readUnit() : impliedUnit(parts);
-            if (!unit || (!parts.empty() && !follows(*unit, parts.back().unit)))
+            const std::optional<LengthUnit> unit = skipSpaces() ? readUnit() : impliedUnit(last);
+            if (!unit || (last && !follows(*unit, *last)))
                 return std::nullopt;
-            parts.push_back({std::move(*quantity), *unit});
+            sum = sum + quantity->scaled(kSizeInSmallestUnit[unitIndex(*unit)], 1);
+            (written_ += ' ') += unitName(*unit);
+            compound = last.has_value();
+            last = unit;
         } while (skipSpaces());
-        return lengthOf(parts, negative);
+        const double magnitude = sum.scaled(1, kSizeInSmallestUnit[unitIndex(*last)]).nearestDouble();
+        return WrittenLength{std::move(written_), *last, static_cast<float>(negative ? -magnitude : magnitude),
+                             compound, std::nullopt};
     }
 
 private:
@@ -171,53 +172,56 @@ private:
 
     // A whole number is a decimal, or a whole number and a fraction; a
     // fraction alone is a/b or a vulgar fraction.
-    std::optional<Quantity> readQuantity() {
+    std::optional<ExactRatio> readQuantity() {
         if (const VulgarFraction* vulgar = takeVulgarFraction())
-            return Quantity{fractionValue(Natural(), vulgar->numerator, vulgar->denominator), fractionText(*vulgar)};
+            return vulgarValue({}, *vulgar);
         const std::string_view whole = digits();
         const bool hasMark = take(mark_) || take(".");
         const std::string_view fraction = hasMark ? digits() : std::string_view();
         if (whole.empty() && fraction.empty())
             return std::nullopt;
-        if (hasMark)
-            return Quantity{ExactRatio::decimal(whole, fraction), std::string(whole) + mark_ + std::string(fraction)};
+        if (hasMark) {
+            ((written_ += whole) += mark_) += fraction;
+            return ExactRatio::decimal(whole, fraction);
+        }
         if (takeSlash())
             return readFraction(whole, {});
 
         const std::size_t afterWhole = pos_;
         skipSpaces();
-        if (const VulgarFraction* vulgar = takeVulgarFraction()) {
-            return Quantity{fractionValue(Natural::fromDigits(whole), vulgar->numerator, vulgar->denominator),
-                            std::string(whole) + ' ' + fractionText(*vulgar)};
-        }
+        if (const VulgarFraction* vulgar = takeVulgarFraction())
+            return vulgarValue(whole, *vulgar);
         const std::string_view numerator = digits();
         if (!numerator.empty() && takeSlash())
             return readFraction(numerator, whole);
         pos_ = afterWhole;
-        return Quantity{ExactRatio::decimal(whole, {}), std::string(whole)};
+        written_ += whole;
+        return ExactRatio::decimal(whole, {});
     }
 
     // After the slash: the denominator of a/b, or of a mixed number's proper
     // fraction when there is a whole part.
-    std::optional<Quantity> readFraction(std::string_view numeratorDigits, std::string_view wholeDigits) {
+    std::optional<ExactRatio> readFraction(std::string_view numeratorDigits, std::string_view wholeDigits) {
         const std::string_view denominatorDigits = digits();
         const Natural numerator = Natural::fromDigits(numeratorDigits);
         const Natural denominator = Natural::fromDigits(denominatorDigits);
         if (denominator.isZero() || (!wholeDigits.empty() && !(numerator < denominator)))
             return std::nullopt;
-        std::string text = std::string(numeratorDigits) + '/' + std::string(denominatorDigits);
-        if (wholeDigits.empty())
-            return Quantity{ExactRatio(numerator, denominator), std::move(text)};
-        return Quantity{ExactRatio(Natural::fromDigits(wholeDigits) * denominator + numerator, denominator),
-                        std::string(wholeDigits) + ' ' + text};
+        writeWholePart(wholeDigits);
+        ((written_ += numeratorDigits) += '/') += denominatorDigits;
+        return ExactRatio(Natural::fromDigits(wholeDigits) * denominator + numerator, denominator);
     }
 
-    static ExactRatio fractionValue(const Natural& whole, std::uint32_t numerator, std::uint32_t denominator) {
-        return ExactRatio(whole * Natural(denominator) + Natural(numerator), Natural(denominator));
+    ExactRatio vulgarValue(std::string_view wholeDigits, const VulgarFraction& vulgar) {
+        writeWholePart(wholeDigits);
+        ((written_ += std::to_string(vulgar.numerator)) += '/') += std::to_string(vulgar.denominator);
+        const Natural denominator(vulgar.denominator);
+        return ExactRatio(Natural::fromDigits(wholeDigits) * denominator + Natural(vulgar.numerator), denominator);
     }
 
-    static std::string fractionText(const VulgarFraction& vulgar) {
-        return std::to_string(vulgar.numerator) + '/' + std::to_string(vulgar.denominator);
+    void writeWholePart(std::string_view wholeDigits) {
+        if (!wholeDigits.empty())
+            (written_ += wholeDigits) += ' ';
     }
 
     std::optional<LengthUnit> readUnit() {
@@ -233,12 +237,10 @@ private:
     }
 
     // A bare last number after feet is inches; after metres, centimetres.
-    static std::optional<LengthUnit> impliedUnit(const std::vector<Part>& parts) {
-        if (parts.empty())
-            return std::nullopt;
-        if (parts.back().unit == Feet)
+    static std::optional<LengthUnit> impliedUnit(std::optional<LengthUnit> last) {
+        if (last == Feet)
             return Inches;
-        if (parts.back().unit == Meters)
+        if (last == Meters)
             return Centimeters;
         return std::nullopt;
     }
@@ -248,25 +250,10 @@ private:
         return sameSystem(unit, before) && unitIndex(unit) > unitIndex(before);
     }
 
-    static WrittenLength lengthOf(const std::vector<Part>& parts, bool negative) {
-        const LengthUnit smallest = parts.back().unit;
-        ExactRatio sum;
-        std::string text = negative ? "-" : "";
-        for (const Part& part : parts) {
-            sum = sum + part.quantity.value.scaled(kSizeInSmallestUnit[unitIndex(part.unit)],
-                                                   kSizeInSmallestUnit[unitIndex(smallest)]);
-            if (&part != &parts.front())
-                text += ' ';
-            text += part.quantity.text + ' ' + std::string(unitName(part.unit));
-        }
-        const double magnitude = sum.nearestDouble();
-        return {std::move(text), smallest, static_cast<float>(negative ? -magnitude : magnitude), parts.size() > 1,
-                std::nullopt};
-    }
-
     std::string_view text_;
-    std::string mark_;
+    std::string_view mark_;
     std::size_t pos_ = 0;
+    std::string written_;
 };
 
 std::optional<WrittenLength> readLength(std::string_view text, const NumberForm& form) {

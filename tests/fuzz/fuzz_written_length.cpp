@@ -3,11 +3,16 @@
 // marks: a length read from it reads back from its text with its target (or
 // feet and inches), and its answer in feet and inches reads "F ft R in"; its
 // results in search are its target, or all the others, and each converts.
+// Its digits, read as exact numbers, round to the nearest double.
+#include <algorithm>
+#include <cfloat>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "engine/exact_number.h"
 #include "engine/feet_and_inches.h"
 #include "engine/figures.h"
 #include "engine/read_number.h"
@@ -29,11 +34,52 @@ zelvar::NumberForm formWithMark(const std::string& mark) {
             mark};
 }
 
+bool sameDouble(double a, double b) {
+    return std::memcmp(&a, &b, sizeof(double)) == 0;
+}
+
+// The text's first four digit runs, read exactly. The decimal w.f of the
+// first two rounds as the library reads it (which keeps subnormals, where the
+// engine gives 0). The sum a/b + c/d (a lone last run over 1) rounds the same
+// as written, in one-word numbers and a floating-point division where it can,
+// and with every number times 10^20, in limbs and the long division.
+void checkExactRounding(std::string_view text) {
+    constexpr std::string_view kDigits = "0123456789";
+    std::vector<std::string_view> runs;
+    for (std::size_t at = text.find_first_of(kDigits); at != std::string_view::npos && runs.size() < 4;) {
+        const std::size_t end = std::min(text.find_first_not_of(kDigits, at), text.size());
+        runs.push_back(text.substr(at, end - at));
+        at = text.find_first_of(kDigits, end);
+    }
+    if (runs.empty())
+        return;
+    const std::string decimal = std::string(runs[0]) + (runs.size() > 1 ? '.' + std::string(runs[1]) : "");
+    double read = 0;
+    if (std::from_chars(decimal.data(), decimal.data() + decimal.size(), read).ec == std::errc() &&
+        (read == 0 || read > DBL_MIN) &&
+        !sameDouble(zelvar::ExactRatio::decimal(runs[0], runs.size() > 1 ? runs[1] : "").nearestDouble(), read))
+        zelvar::fuzz::fail("an exact decimal rounds unlike the library", text);
+    runs.resize(runs.size() + runs.size() % 2, "1");
+    static const zelvar::Natural kScale = zelvar::Natural::powerOfTen(20);
+    zelvar::ExactRatio plain, scaled;
+    for (std::size_t i = 0; i < runs.size(); i += 2) {
+        const zelvar::Natural numerator = zelvar::Natural::fromDigits(runs[i]);
+        const zelvar::Natural denominator = zelvar::Natural::fromDigits(runs[i + 1]);
+        if (denominator.isZero())
+            return;
+        plain = plain + zelvar::ExactRatio(numerator, denominator);
+        scaled = scaled + zelvar::ExactRatio(numerator * kScale, denominator * kScale);
+    }
+    if (!sameDouble(plain.nearestDouble(), scaled.nearestDouble()))
+        zelvar::fuzz::fail("an exact sum rounds to two doubles", text);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const zelvar::NumberForm forms[] = {formWithMark("."), formWithMark(",")};
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    checkExactRounding(text);
     for (const zelvar::NumberForm& form : forms) {
         const std::optional<zelvar::WrittenLength> length = zelvar::readWrittenLength(text, form);
         if (!length)
