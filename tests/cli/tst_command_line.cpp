@@ -297,12 +297,6 @@ private slots:
                                   << "INCHES" << every << english;
         QTest::newRow("marks") << QStringList{"5'10\""} << every << "70"
                                << "INCHES" << every << english;
-        QTest::newRow("three parts, no blanks") << QStringList{"3yd2ft4in"} << every << "136"
-                                                << "INCHES" << every << english;
-        QTest::newRow("implied centimetres") << QStringList{"1", "m", "80"} << every << "180"
-                                             << "CENTIMETERS" << every << english;
-        QTest::newRow("mixed number") << QStringList{"3", "1/2", "in"} << every << "3.5"
-                                      << "INCHES" << every << english;
         QTest::newRow("sign, primes, vulgar fraction") << QStringList{"-6\u2032", "2\u00bd\u2033"} << every << "-74.5"
                                                        << "INCHES" << every << english;
         QTest::newRow("German decimal comma") << QStringList{"1", "m", "2,5", "cm"} << de << "102.5"
