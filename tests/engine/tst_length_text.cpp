@@ -10,26 +10,16 @@
 #include "engine/feet_and_inches.h"
 #include "engine/read_number.h"
 #include "engine/written_length.h"
+#include "tests/support/number_form.h"
 
 using namespace zelvar;
+using zelvar::test::formWithMark;
 
 Q_DECLARE_METATYPE(std::string)
 Q_DECLARE_METATYPE(LengthUnit)
 Q_DECLARE_METATYPE(FigureStyle)
 
 namespace {
-
-// The terminal's reading of a number, for a user whose decimal mark is
-// `mark`: the mark gives way to '.'.
-NumberForm formWithMark(const std::string& mark) {
-    return {[mark](std::string_view text) -> std::optional<float> {
-                std::string number(text);
-                if (const std::size_t at = number.find(mark); at != std::string::npos)
-                    number = number.substr(0, at) + '.' + number.substr(at + mark.size());
-                return isWholeNumber(number) ? std::optional(static_cast<float>(ReadNumber(number))) : std::nullopt;
-            },
-            mark};
-}
 
 bool sameFloat(float a, float b) {
     return std::memcmp(&a, &b, sizeof a) == 0;

@@ -18,21 +18,10 @@
 #include "engine/read_number.h"
 #include "engine/result_order.h"
 #include "engine/written_length.h"
+#include "tests/support/number_form.h"
 #include "tests/support/result_shape.h"
 
 namespace {
-
-zelvar::NumberForm formWithMark(const std::string& mark) {
-    return {[mark](std::string_view text) -> std::optional<float> {
-                std::string number(text);
-                if (const std::size_t at = number.find(mark); at != std::string::npos)
-                    number = number.substr(0, at) + '.' + number.substr(at + mark.size());
-                if (!zelvar::isWholeNumber(number))
-                    return std::nullopt;
-                return static_cast<float>(zelvar::ReadNumber(number));
-            },
-            mark};
-}
 
 bool sameDouble(double a, double b) {
     return std::memcmp(&a, &b, sizeof(double)) == 0;
@@ -77,7 +66,7 @@ void checkExactRounding(std::string_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const zelvar::NumberForm forms[] = {formWithMark("."), formWithMark(",")};
+    static const zelvar::NumberForm forms[] = {zelvar::test::formWithMark("."), zelvar::test::formWithMark(",")};
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     checkExactRounding(text);
     for (const zelvar::NumberForm& form : forms) {
