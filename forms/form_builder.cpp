@@ -41,7 +41,7 @@ QWidget* createControl(QWidget& client, const ControlRow& row) {
     switch (row.kind) {
     case ControlKind::ComboBox: {
         auto* combo = new DropDownCombo(&client);
-        combo->setText(qtText(row.text));
+        combo->setPrompt(qtText(row.text));
         return combo;
     }
     case ControlKind::TextBox: return new NumberEntry(qtText(row.text), &client);

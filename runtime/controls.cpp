@@ -12,6 +12,7 @@
 #include "form_life.h"
 #include "pictures.h"
 #include "qt_internals.h"
+#include "text_box_accessibility.h"
 
 namespace zelvar {
 
@@ -143,6 +144,11 @@ void DropDownCombo::setText(const QString& text) {
         edit->home(false);
 }
 
+void DropDownCombo::setPrompt(const QString& prompt) {
+    markAsPrompt(*lineEdit(), prompt);
+    setText(prompt);
+}
+
 namespace {
 
 // Read as a combo box named by its accessible name whose value is its text;
@@ -155,7 +161,11 @@ public:
         switch (t) {
         case QAccessible::Name:
             return combo()->accessibleName().isEmpty() ? combo()->currentText() : combo()->accessibleName();
-        case QAccessible::Value: return combo()->currentText();
+        // The text part's value, as a screen reader reads it.
+        case QAccessible::Value:
+            if (QAccessibleInterface* text = QAccessible::queryAccessibleInterface(combo()->lineEdit()))
+                return text->text(QAccessible::Value);
+            return combo()->currentText();
         default: return QAccessibleWidget::text(t);
         }
     }

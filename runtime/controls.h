@@ -89,6 +89,9 @@ public:
 
     // Sets the text part; one wider than the box shows from its beginning.
     void setText(const QString& text);
+
+    // Shows a prompt in the text part, read by a screen reader as its words.
+    void setPrompt(const QString& prompt);
 };
 
 // Teaches Qt's accessibility layer about DropDownCombo; call once, with the

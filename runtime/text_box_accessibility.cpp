@@ -15,6 +15,18 @@
 namespace zelvar {
 namespace {
 
+constexpr char kPromptProperty[] = "zelvarPrompt";
+
+// A prompt's words: an arrow drawn after them with dashes, pointing at the
+// list to open, is decoration. The words come first, so every offset into
+// them is the same offset into the shown text.
+QString promptWords(const QString& prompt) {
+    qsizetype end = prompt.size();
+    while (end > 0 && QStringView(u" ->\u2192").contains(prompt[end - 1]))
+        --end;
+    return end > 0 ? prompt.first(end) : prompt;
+}
+
 // The offsets where a text breaks into the pieces a screen reader moves by:
 // 0, the end, and between them every boundary where an item (a word, a
 // sentence) starts or ends; for characters, every boundary. The run of
@@ -84,7 +96,7 @@ public:
     }
 
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? box()->text() : QAccessibleWidget::text(t);
+        return t == QAccessible::Value ? readText() : QAccessibleWidget::text(t);
     }
     void setText(QAccessible::Text t, const QString& text) override {
         if (t != QAccessible::Value) {
@@ -106,11 +118,11 @@ public:
 
     // Text.
     QString text(int startOffset, int endOffset) const override {
-        return startOffset > endOffset ? QString() : box()->text().mid(startOffset, endOffset - startOffset);
+        return startOffset > endOffset ? QString() : readText().mid(startOffset, endOffset - startOffset);
     }
-    int characterCount() const override { return int(box()->text().size()); }
-    int cursorPosition() const override { return box()->cursorPosition(); }
-    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    int characterCount() const override { return int(readText().size()); }
+    int cursorPosition() const override { return std::min(box()->cursorPosition(), characterCount()); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(shownOffset(position)); }
 
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start, int* end) const override {
         if (!finderType(boundary))
@@ -135,11 +147,12 @@ public:
         return QString();
     }
 
-    // Selection.
-    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    // Selection. A prompt is selected only so that typing replaces it; said
+    // as a selection, it would be read once more on the way into the box.
+    int selectionCount() const override { return box()->hasSelectedText() && !showsPrompt() ? 1 : 0; }
     void selection(int index, int* start, int* end) const override {
         *start = *end = 0;
-        if (index == 0 && box()->hasSelectedText()) {
+        if (index == 0 && selectionCount() == 1) {
             *start = box()->selectionStart();
             *end = box()->selectionEnd();
         }
@@ -151,7 +164,7 @@ public:
     }
     void setSelection(int index, int start, int end) override {
         if (index == 0)
-            box()->setSelection(start, end - start);
+            box()->setSelection(shownOffset(start), shownOffset(end) - shownOffset(start));
     }
 
     // Geometry, in screen coordinates.
@@ -179,19 +192,32 @@ public:
         return inBox.translated(box()->mapToGlobal(QPoint(0, 0)));
     }
     void scrollToSubstring(int start, int end) override {
-        box()->setCursorPosition(end);
-        box()->setCursorPosition(start);
+        box()->setCursorPosition(shownOffset(end));
+        box()->setCursorPosition(shownOffset(start));
     }
 
     // Editing.
-    void deleteText(int start, int end) override { box()->setText(box()->text().remove(start, end - start)); }
-    void insertText(int offset, const QString& text) override { box()->setText(box()->text().insert(offset, text)); }
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
     void replaceText(int start, int end, const QString& text) override {
-        box()->setText(box()->text().replace(start, end - start, text));
+        start = shownOffset(start);
+        box()->setText(box()->text().replace(start, shownOffset(end) - start, text));
     }
 
 private:
     QLineEdit* box() const { return static_cast<QLineEdit*>(object()); }
+
+    bool showsPrompt() const {
+        const QVariant prompt = box()->property(kPromptProperty);
+        return prompt.isValid() && box()->text() == prompt.toString();
+    }
+    // What a screen reader reads: the shown text, or a prompt's words.
+    QString readText() const { return showsPrompt() ? promptWords(box()->text()) : box()->text(); }
+    // The end of a prompt's words is the end of the prompt, so that replacing
+    // all a screen reader reads replaces all that shows.
+    int shownOffset(int readOffset) const {
+        return showsPrompt() && readOffset >= characterCount() ? int(box()->text().size()) : readOffset;
+    }
 
     using Ask = Piece (Pieces::*)(int) const;
 
@@ -199,7 +225,7 @@ private:
     // lines, paragraphs and the whole text from Qt, which answers those at
     // once.
     QString piece(int offset, QAccessible::TextBoundaryType boundary, Ask ask, int* start, int* end) const {
-        const QString text = box()->text();
+        const QString text = readText();
         if (offset == -2)
             offset = cursorPosition();
         else if (offset == -1)
@@ -253,6 +279,10 @@ QAccessibleInterface* textBoxFactory(const QString& className, QObject* object) 
 
 void installTextBoxAccessibility() {
     QAccessible::installFactory(textBoxFactory);
+}
+
+void markAsPrompt(QLineEdit& box, const QString& prompt) {
+    box.setProperty(kPromptProperty, prompt);
 }
 
 }  // namespace zelvar

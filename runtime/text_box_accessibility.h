@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QLineEdit;
+class QString;
+
 namespace zelvar {
 
 // Teaches Qt's accessibility layer to read the program's single-line text
@@ -13,5 +16,10 @@ namespace zelvar {
 // that a screen reader reads all of it. Call once, with the application
 // object in place.
 void installTextBoxAccessibility();
+
+// While box shows exactly prompt, a screen reader reads the prompt's words
+// (an arrow drawn after them is left out) and hears nothing of its
+// selection, which is there only so that typing replaces the prompt.
+void markAsPrompt(QLineEdit& box, const QString& prompt);
 
 }  // namespace zelvar

@@ -13,7 +13,7 @@ TITLE = 'Zelvar'
 UNITS = ('LEAGUE', 'MILES', 'FURLONG', 'RODS', 'YARDS', 'FEET', 'INCHES',
          'KILOMETERS', 'HECTOMETERS', 'DEKAMETERS', 'METERS', 'DECIMETERS', 'CENTIMETERS', 'MILLIMETERS')
 
-UNIT_LIST_PROMPT = 'Select Unit ----->'
+UNIT_LIST_PROMPT = 'Select Unit'  # as read: the arrow drawn after the words is left out
 ABOUT_TEXT = 'Send comments to: feedback@zelvar.example ' + '  Check out: https://zelvar.example/'
 
 

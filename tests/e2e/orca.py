@@ -76,6 +76,13 @@ class WithOrca(Program):
         except StepFailed as failure:
             self.checks.check(False, str(failure))
 
+    def says_only(self, what, *expected):
+        """Waits for Orca to say exactly these texts since the last step, besides echoing keys."""
+        start = self.heard
+        self.says(what, *expected)
+        spoken = [text for text in self.said()[start:self.heard] if not text.endswith(' ')]  # a key's echo
+        self.checks.equal(spoken, list(expected), f'all Orca said after {what}')
+
     def press(self, *keys):
         for key in keys:
             self.keys(key)
@@ -91,7 +98,7 @@ def run_with_orca(p):
     p.says('the converter window', 'Number to convert text')
     p.type(row.entry)
     p.press('Tab')
-    p.says('Tab into the unit list', 'Unit of the number editable combo box', 'Select Unit')
+    p.says_only('Tab into the unit list', 'Unit of the number editable combo box.', 'Select Unit.')
     p.press(*['Down'] * (UNITS.index(row.unit) + 1))
     p.says('the arrows in the unit list', *UNITS[:UNITS.index(row.unit) + 1])
     p.press('Return')

@@ -2,6 +2,7 @@
 // The converter window from the keyboard: Enter, Esc, access keys, keys on
 // focused buttons and the keypad's decimal key.
 
+#include <QAccessible>
 #include <QAction>
 #include <QMenu>
 
@@ -122,6 +123,19 @@ private slots:
         QTest::keyClick(&entry(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QTest::keyClick(&entry(), Qt::Key_5, Qt::KeypadModifier);
         QCOMPARE(entry().text(), typed);
+    }
+
+    // On the way into the unit list a screen reader reads the prompt once, as
+    // its words, not as a selection; replacing what it reads replaces it all.
+    void tabOntoThePromptReadsItsWords() {
+        focus("txtUserData");
+        QTest::keyClick(&entry(), Qt::Key_Tab);
+        QVERIFY(units().lineEdit()->hasSelectedText());
+        QAccessibleInterface* text = QAccessible::queryAccessibleInterface(units().lineEdit());
+        QCOMPARE(QAccessible::queryAccessibleInterface(&units())->text(QAccessible::Value), "Select Unit");
+        QCOMPARE(text->textInterface()->selectionCount(), 0);
+        text->editableTextInterface()->replaceText(0, text->textInterface()->characterCount(), "MILES");
+        QCOMPARE(units().currentText(), "MILES");
     }
 };
 
