@@ -8,7 +8,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 FUZZ_SECONDS ?= 300
-FUZZ_TARGETS := read_number format_result convert_entry length_query written_length
+FUZZ_TARGETS := read_number format_result convert_entry written_length
 
 # $(call setup,PURPOSE[,OPTIONS]): the packages for PURPOSE, then build/
 # configured (with OPTIONS, which its cache then keeps).

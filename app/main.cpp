@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display_check.h"
 #include "runtime/program.h"
+#include "shown_conversion.h"
 #include "terminal/command_line.h"
-#include "terminal/show_conversion.h"
 #include "zelvar_project.h"
 
 int main(int argc, char* argv[]) {

@@ -5,8 +5,16 @@
 #include <string_view>
 
 // The few text tests the engine makes on bytes, in ASCII alone: a byte of a
-// UTF-8 sequence is never taken for a letter or a blank.
+// UTF-8 sequence is never taken for a digit, a letter or a blank.
 namespace zelvar {
+
+constexpr bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+constexpr bool isAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 constexpr char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversion_table.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zelvar {
@@ -152,7 +153,40 @@ constexpr std::array<Row, kUnitCount> kTable{{
 }};
 // clang-format on
 
+constexpr LengthUnit smallestUnitLike(LengthUnit unit) {
+    return isMetric(unit) ? Millimeters : Inches;
+}
+
+// Within a system every unit converts into the smallest in one exact step:
+// a multiplication by a whole number.
+constexpr std::uint32_t exactSizeInSmallestUnit(LengthUnit unit) {
+    if (unit == smallestUnitLike(unit))
+        return 1;
+    for (const ConversionCell& cell : kTable[unitIndex(unit)]) {
+        if (cell.target != smallestUnitLike(unit))
+            continue;
+        const ConversionStep step = cell.steps[0];
+        const auto size = static_cast<std::uint32_t>(step.factor);
+        if (cell.stepCount == 1 && step.op == StepOp::Multiply && size == step.factor)
+            return size;
+    }
+    return 0;
+}
+
+constexpr std::array<std::uint32_t, kUnitCount> kSizesInSmallestUnit = [] {
+    std::array<std::uint32_t, kUnitCount> sizes{};
+    for (std::size_t i = 0; i < kUnitCount; ++i)
+        sizes[i] = exactSizeInSmallestUnit(LengthUnit(i));
+    return sizes;
+}();
+static_assert(std::find(kSizesInSmallestUnit.begin(), kSizesInSmallestUnit.end(), 0u) == kSizesInSmallestUnit.end(),
+              "every unit converts exactly into the smallest of its system");
+
 }  // namespace
+
+std::uint32_t sizeInSmallestUnit(LengthUnit unit) {
+    return kSizesInSmallestUnit[unitIndex(unit)];
+}
 
 std::span<const ConversionCell> conversionRow(LengthUnit source) {
     const std::size_t index = unitIndex(source);

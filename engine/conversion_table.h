@@ -38,6 +38,10 @@ inline constexpr std::size_t kCellsPerRow = kUnitCount - 1;
 // sources through the other metric units first, then the customary ones.
 std::span<const ConversionCell> conversionRow(LengthUnit source);
 
+// How many of the smallest unit of its system (inches, or millimetres) make
+// one unit: a whole number, from the row's exact cell into that unit.
+std::uint32_t sizeInSmallestUnit(LengthUnit unit);
+
 struct CellValue {
     double value;  // for a Single cell, a value exactly representable as float
     ResultPrecision precision;

@@ -199,6 +199,29 @@ ExactRatio ExactRatio::decimal(std::string_view wholeDigits, std::string_view fr
     return {std::move(numerator), std::move(denominator)};
 }
 
+std::optional<ExactRatio> ExactRatio::scientific(std::string_view wholeDigits, std::string_view fractionDigits,
+                                                 std::int64_t exponent) {
+    constexpr std::int64_t kHighest = 400, kLowest = -2000;
+    const std::size_t firstWhole = std::min(wholeDigits.find_first_not_of('0'), wholeDigits.size());
+    const std::size_t firstFraction = std::min(fractionDigits.find_first_not_of('0'), fractionDigits.size());
+    if (firstWhole == wholeDigits.size() && firstFraction == fractionDigits.size())
+        return ExactRatio();
+    // The power of ten of the leading digit, plus one.
+    const std::int64_t leading = firstWhole < wholeDigits.size()
+                                     ? static_cast<std::int64_t>(wholeDigits.size() - firstWhole)
+                                     : -static_cast<std::int64_t>(firstFraction);
+    if (exponent > kHighest - leading)
+        return std::nullopt;
+    exponent = std::max(exponent, kLowest - leading);
+    ExactRatio value = decimal(wholeDigits, fractionDigits);
+    const Natural scale = Natural::powerOfTen(static_cast<std::size_t>(exponent < 0 ? -exponent : exponent));
+    if (exponent < 0)
+        value.denominator_ = value.denominator_ * scale;
+    else
+        value.numerator_ = value.numerator_ * scale;
+    return value;
+}
+
 ExactRatio ExactRatio::scaled(std::uint32_t numerator, std::uint32_t denominator) const {
     return {numerator_ * Natural(numerator), denominator_ * Natural(denominator)};
 }

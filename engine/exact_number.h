@@ -4,6 +4,7 @@
 #include <compare>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -73,8 +74,15 @@ public:
     ExactRatio(Natural numerator, Natural denominator);
     // "12" and "345" for 12.345.
     static ExactRatio decimal(std::string_view wholeDigits, std::string_view fractionDigits);
+    // "12", "345" and 2 for 12.345E2. Nothing when the value lies beyond
+    // 10^400, far past the double range. An exponent that puts a value
+    // below 10^-2000 is raised to put it there: far below the smallest
+    // single, it rounds every sum it is part of as the smaller value would.
+    static std::optional<ExactRatio> scientific(std::string_view wholeDigits, std::string_view fractionDigits,
+                                                std::int64_t exponent);
 
-    bool isZero() const { return numerator_.isZero(); }
+    // Whether the value is below a whole number.
+    bool isBelow(std::uint32_t bound) const { return numerator_ < denominator_ * Natural(bound); }
     ExactRatio scaled(std::uint32_t numerator, std::uint32_t denominator) const;
     friend ExactRatio operator+(const ExactRatio& a, const ExactRatio& b);
 

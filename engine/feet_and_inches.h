@@ -10,12 +10,14 @@
 
 namespace zelvar {
 
-// The answer "5 ft 10.866 in" for a length entered in a unit. It splits the
-// INCHES figure the window shows for the length, digit for digit, and adds no
-// rounding of its own: F is the whole feet in the figure's magnitude, R the
-// figure less 12 F, with the figure's own decimals, "0" before a leading
-// decimal mark and "0" when nothing is left. A minus sign opens the text when
-// the figure shows one.
+// The answer "5 ft 10.866 in" for a length entered in a unit. It splits a
+// figure of inches digit for digit, and adds no rounding of its own: for a
+// length held in inches, the shortest number the entry reads back to it
+// (so that 5 ft 10.25 in comes back as typed); for any other, the INCHES
+// figure the window shows for it. F is the whole feet in the figure's
+// magnitude, R the figure less 12 F, with the figure's own decimals, "0"
+// before a leading decimal mark and "0" when nothing is left. A minus sign
+// opens the text when the figure shows one and is not zero.
 //
 // The Window style writes F with the user's grouping and R with the user's
 // decimal mark; the Plain style, for other programs to read, writes no

@@ -241,8 +241,7 @@ double ReadNumber(std::string_view text) {
     return readDecimal(scan, text.size());
 }
 
-bool isWholeNumber(std::string_view text) {
-    text = trimmedBlanks(text);
+std::size_t wholeNumberPrefix(std::string_view text) {
     std::size_t at = 0;
     const auto next = [&] { return at < text.size() ? static_cast<unsigned char>(text[at]) : kEnd; };
     const auto skipRun = [&](auto isMember) {
@@ -256,10 +255,10 @@ bool isWholeNumber(std::string_view text) {
         ++at;
         const int kind = next() | 0x20;  // lower case
         if (kind != 'h' && kind != 'o')
-            return false;
+            return 0;
         ++at;
         const unsigned radix = kind == 'h' ? 16 : 8;
-        return skipRun([radix](int c) { return radixDigitValue(c, radix) >= 0; }) > 0 && at == text.size();
+        return skipRun([radix](int c) { return radixDigitValue(c, radix) >= 0; }) > 0 ? at : 0;
     }
     if (next() == '+' || next() == '-')
         ++at;
@@ -269,15 +268,21 @@ bool isWholeNumber(std::string_view text) {
         digits += skipRun(isDecimalDigit);
     }
     if (digits == 0)
-        return false;
+        return 0;
+    const std::size_t mantissa = at;
     if (const int c = next() | 0x20; c == 'e' || c == 'd') {
         ++at;
         if (next() == '+' || next() == '-')
             ++at;
         if (skipRun(isDecimalDigit) == 0)
-            return false;
+            return mantissa;
     }
-    return at == text.size();
+    return at;
+}
+
+bool isWholeNumber(std::string_view text) {
+    text = trimmedBlanks(text);
+    return !text.empty() && wholeNumberPrefix(text) == text.size();
 }
 
 std::optional<double> ReadWholeNumber(std::string_view text) {

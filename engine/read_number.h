@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -21,6 +22,10 @@ double ReadNumber(std::string_view text);
 // or &O and octal digits. ReadNumber reads the first number of any text;
 // this tells where nothing else follows it.
 bool isWholeNumber(std::string_view text);
+
+// The byte length of the longest start of text that isWholeNumber accepts
+// (no blank in it); 0 when none.
+std::size_t wholeNumberPrefix(std::string_view text);
 
 // ReadNumber's value of a text that isWholeNumber accepts; nothing for any
 // other text. Quicker than asking both for the commonest numbers.

@@ -20,10 +20,6 @@ constexpr std::array<LengthUnit, 4> kMetricCommon{Meters, Centimeters, Millimete
 constexpr std::array<LengthUnit, 4> kCustomaryCommon{Inches, Feet, Yards, Miles};
 constexpr std::array<LengthUnit, 6> kRare{League, Furlong, Rods, Hectometers, Dekameters, Decimeters};
 
-bool isMetric(LengthUnit unit) {
-    return unitIndex(unit) >= unitIndex(Kilometers);
-}
-
 // How far a figure lies from 1 to 1000, as the base-10 logarithm of the ratio.
 double distanceFromHandyRange(double figure) {
     const double magnitude = std::fabs(figure);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "unit_words.h"
 
+#include <algorithm>
+
 #include "ascii_text.h"
 
 namespace zelvar {
@@ -35,6 +37,13 @@ constexpr UnitWord kWords[] = {
 };
 // clang-format on
 
+constexpr std::size_t kLongestWord = [] {
+    std::size_t longest = 0;
+    for (const UnitWord& entry : kWords)
+        longest = std::max(longest, entry.word.size());
+    return longest;
+}();
+
 }  // namespace
 
 std::span<const UnitWord> unitWords() {
@@ -42,6 +51,8 @@ std::span<const UnitWord> unitWords() {
 }
 
 std::optional<LengthUnit> unitFromWord(std::string_view word) {
+    if (word.size() > kLongestWord)
+        return std::nullopt;
     for (const UnitWord& entry : kWords) {
         if (sameIgnoringAsciiCase(word, entry.word))
             return entry.unit;

@@ -20,7 +20,8 @@ struct UnitWord {
 // ("metre"), both "dekameter" and "decameter", and the usual symbol.
 std::span<const UnitWord> unitWords();
 
-// The unit a typed word names, compared without regard to ASCII case.
+// The unit a typed word names, compared without regard to ASCII case. A word
+// longer than any in the table is turned down at once.
 std::optional<LengthUnit> unitFromWord(std::string_view word);
 
 }  // namespace zelvar

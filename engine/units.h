@@ -33,6 +33,11 @@ constexpr std::size_t unitIndex(LengthUnit unit) {
     return static_cast<std::size_t>(unit);
 }
 
+// The last seven units; the first seven are customary.
+constexpr bool isMetric(LengthUnit unit) {
+    return unitIndex(unit) >= unitIndex(LengthUnit::Kilometers);
+}
+
 std::string_view unitName(LengthUnit unit);
 // Exact, case-sensitive comparison with the fourteen names; no trimming.
 std::optional<LengthUnit> unitFromName(std::string_view text);

@@ -4,9 +4,12 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "ascii_text.h"
+#include "conversion_table.h"
 #include "exact_number.h"
 #include "read_number.h"
 #include "unit_words.h"
@@ -15,9 +18,6 @@ namespace zelvar {
 namespace {
 
 using enum LengthUnit;
-
-// "centimetres" and its like; a longer word names no unit.
-constexpr std::size_t kLongestUnitWord = 11;
 
 constexpr std::array<std::string_view, 5> kConnectors = {"in", "to", "as", "=", ">"};
 
@@ -33,14 +33,6 @@ constexpr std::array<TargetForm, 5> kFeetAndInchesForms = {{
     {{"feet", "inches"}, 2},
     {{"'\""}, 1},
 }};
-
-// The smallest unit of each system is 1: inches, and millimetres.
-// clang-format off
-constexpr std::array<std::uint32_t, kUnitCount> kSizeInSmallestUnit = {
-    190080, 63360, 7920, 198, 36, 12, 1,
-    1000000, 100000, 10000, 1000, 100, 10, 1,
-};
-// clang-format on
 
 // The vulgar fraction characters, as UTF-8, and their values.
 struct VulgarFraction {
@@ -62,17 +54,28 @@ constexpr std::string_view kFractionSlash = "\u2044";
 constexpr std::string_view kPrime = "\u2032";
 constexpr std::string_view kDoublePrime = "\u2033";
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
+// A bare last number: the unit it is in after the unit before it, and the
+// bound it must stay below.
+struct ImpliedPart {
+    LengthUnit after, unit;
+    std::uint32_t below;
+    std::string_view whyNot;
+};
+constexpr std::array<ImpliedPart, 2> kImpliedParts = {{
+    {Feet, Inches, 12, "a bare number after feet is inches, and must be below 12"},
+    {Meters, Centimeters, 100, "a bare number after metres is centimetres, and must be below 100"},
+}};
 
 bool isConnector(std::string_view word) {
     return std::any_of(kConnectors.begin(), kConnectors.end(),
                        [word](auto c) { return sameIgnoringAsciiCase(word, c); });
+}
+
+bool hasControlCharacter(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7f;
+    });
 }
 
 std::string_view trimmedSpaces(std::string_view text) {
@@ -82,58 +85,112 @@ std::string_view trimmedSpaces(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// A user's decimal mark that could be taken for a digit, a sign, a slash, a
-// mark for feet or inches, a unit's letter or a control would make texts
-// ambiguous; then only '.' is one.
-std::string_view usableDecimalMark(std::string_view mark) {
-    const bool clashes = std::any_of(mark.begin(), mark.end(), [](char c) {
-        return isDigit(c) || isLetter(c) || static_cast<unsigned char>(c) < 0x20 ||
-               std::string_view(" '\"/-+").find(c) != std::string_view::npos;
-    });
-    return mark.empty() || clashes ? "." : mark;
+// The exact magnitude of a number in the reader's form; nothing beyond any
+// double. Radix numbers are whole and read as the entry reads them.
+std::optional<ExactRatio> exactMagnitude(std::string_view number) {
+    if (number.front() == '&') {
+        const double value = std::fabs(ReadNumber(number));
+        if (!std::isfinite(value))
+            return std::nullopt;
+        return ExactRatio(Natural(static_cast<std::uint64_t>(value)), Natural(1));
+    }
+    if (number.front() == '-' || number.front() == '+')
+        number.remove_prefix(1);
+    const std::size_t mantissaEnd = std::min(number.find_first_of("eEdD"), number.size());
+    const std::string_view mantissa = number.substr(0, mantissaEnd);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    std::int64_t exponent = 0;
+    if (mantissaEnd < number.size()) {
+        std::string_view digits = number.substr(mantissaEnd + 1);
+        const bool negative = digits.front() == '-';
+        if (negative || digits.front() == '+')
+            digits.remove_prefix(1);
+        // Past a billion, the value is far beyond either end of any double.
+        constexpr std::int64_t kCap = 1'000'000'000;
+        for (const char digit : digits)
+            exponent = std::min(exponent * 10 + (digit - '0'), kCap);
+        exponent = negative ? -exponent : exponent;
+    }
+    return ExactRatio::scientific(mantissa.substr(0, point), mantissa.substr(std::min(point + 1, mantissa.size())),
+                                  exponent);
 }
 
-bool sameSystem(LengthUnit a, LengthUnit b) {
-    return (unitIndex(a) < unitIndex(Kilometers)) == (unitIndex(b) < unitIndex(Kilometers));
-}
-
-// Reads a length with marks, parts, fractions or a sign, left to right,
-// writing its canonical text as it goes.
-class CompoundReader {
+// Reads a length, part by part, left to right, writing its own text as it
+// goes.
+class LengthReader {
 public:
-    CompoundReader(std::string_view text, std::string_view decimalMark) : text_(text), mark_(decimalMark) {}
+    LengthReader(std::string_view text, const NumberForm& form) : text_(text), form_(form) {}
 
     std::optional<WrittenLength> read() {
-        const bool negative = take("-") || take(kMinusSign);
-        if (negative && take(" "))
+        const bool signed_ = take("-") || take(kMinusSign) || take("+");
+        if (signed_ && (atEnd() || text_[pos_] == ' '))
             return std::nullopt;
-        if (negative)
-            written_ += '-';
-        // The parts in the system's unit of size 1 (inches or millimetres),
-        // until the smallest unit named is known.
         ExactRatio sum;
+        bool infinite = false, negative = false;
         std::optional<LengthUnit> last;
-        bool compound = false;
+        std::optional<std::string> onlyNumber;  // in the reader's form
+        std::size_t numbersLength = 0;          // as the entry counts it
+        int parts = 0;
         do {
-            if (last)
+            if (parts > 0)
                 written_ += ' ';
-            const std::optional<ExactRatio> quantity = readQuantity();
+            const std::size_t quantityStart = parts == 0 ? 0 : pos_;
+            const std::optional<Quantity> quantity = readQuantity(parts == 0);
             if (!quantity)
                 return std::nullopt;
-            const std::optional<LengthUnit> unit = skipSpaces() ? readUnit() : impliedUnit(last);
+            numbersLength += entryLength(text_.substr(quantityStart, pos_ - quantityStart));
+            if (parts == 0) {
+                negative = quantity->negative;
+                onlyNumber = quantity->number;
+            }
+            std::optional<LengthUnit> unit;
+            if (skipSpaces()) {
+                unit = readUnit();
+            } else if (const ImpliedPart* implied = impliedAfter(last)) {
+                if (!quantity->magnitude || !quantity->magnitude->isBelow(implied->below)) {
+                    whyNot_ = implied->whyNot;
+                    return std::nullopt;
+                }
+                unit = implied->unit;
+            }
             if (!unit || (last && !follows(*unit, *last)))
                 return std::nullopt;
-            sum = sum + quantity->scaled(kSizeInSmallestUnit[unitIndex(*unit)], 1);
+            if (quantity->magnitude)
+                sum = sum + quantity->magnitude->scaled(sizeInSmallestUnit(*unit), 1);
+            infinite |= !quantity->magnitude;
             (written_ += ' ') += unitName(*unit);
-            compound = last.has_value();
             last = unit;
+            ++parts;
         } while (skipSpaces());
-        const double magnitude = sum.scaled(1, kSizeInSmallestUnit[unitIndex(*last)]).nearestDouble();
-        return WrittenLength{std::move(written_), *last, static_cast<float>(negative ? -magnitude : magnitude),
-                             compound, std::nullopt};
+        // Each number could have been typed into the entry, and the length's
+        // own text, which reads back, stays within kLongestLengthText.
+        if (numbersLength > std::size_t(kLongestEntry)) {
+            whyNot_ = "its numbers are longer than the entry holds";
+            return std::nullopt;
+        }
+
+        double value = 0;
+        if (parts == 1 && onlyNumber)
+            value = ReadNumber(*onlyNumber);  // as the terminal reads the number
+        else {
+            value = infinite ? std::numeric_limits<double>::infinity()
+                             : sum.scaled(1, sizeInSmallestUnit(*last)).nearestDouble();
+            value = negative ? -value : value;
+        }
+        const auto entered = static_cast<float>(value);
+        std::string entry = parts == 1 && onlyNumber ? *onlyNumber : entryFor(value, entered);
+        return WrittenLength{std::move(written_), *last, value, entered, parts > 1, std::move(entry), std::nullopt};
     }
 
+    std::string_view whyNot() const { return whyNot_; }
+
 private:
+    struct Quantity {
+        std::optional<ExactRatio> magnitude;  // nothing: beyond any double
+        bool negative;
+        std::optional<std::string> number;  // a number (no fraction), in the reader's form
+    };
+
     bool atEnd() const { return pos_ == text_.size(); }
     std::string_view rest() const { return text_.substr(pos_); }
 
@@ -153,7 +210,7 @@ private:
 
     std::string_view digits() {
         const std::size_t start = pos_;
-        while (!atEnd() && isDigit(text_[pos_]))
+        while (!atEnd() && isAsciiDigit(text_[pos_]))
             ++pos_;
         return text_.substr(start, pos_ - start);
     }
@@ -170,38 +227,68 @@ private:
 
     bool takeSlash() { return take("/") || take(kFractionSlash); }
 
-    // A whole number is a decimal, or a whole number and a fraction; a
-    // fraction alone is a/b or a vulgar fraction.
-    std::optional<ExactRatio> readQuantity() {
-        if (const VulgarFraction* vulgar = takeVulgarFraction())
-            return vulgarValue({}, *vulgar);
-        const std::string_view whole = digits();
-        const bool hasMark = take(mark_) || take(".");
-        const std::string_view fraction = hasMark ? digits() : std::string_view();
-        if (whole.empty() && fraction.empty())
-            return std::nullopt;
-        if (hasMark) {
-            ((written_ += whole) += mark_) += fraction;
-            return ExactRatio::decimal(whole, fraction);
-        }
-        if (takeSlash())
-            return readFraction(whole, {});
+    // The sign typed before the first part, which a fraction leaves to the
+    // length and a number keeps.
+    std::string_view typedSign() const { return text_.substr(0, signEnd_); }
 
-        const std::size_t afterWhole = pos_;
-        skipSpaces();
+    // A fraction alone is a/b or a vulgar fraction; a whole number and a
+    // proper fraction is a mixed number; anything else is a number.
+    std::optional<Quantity> readQuantity(bool first) {
+        if (first)
+            signEnd_ = pos_;
+        const bool negative = first && (typedSign() == "-" || typedSign() == kMinusSign);
+        const std::size_t start = pos_;
         if (const VulgarFraction* vulgar = takeVulgarFraction())
-            return vulgarValue(whole, *vulgar);
-        const std::string_view numerator = digits();
-        if (!numerator.empty() && takeSlash())
-            return readFraction(numerator, whole);
-        pos_ = afterWhole;
-        written_ += whole;
-        return ExactRatio::decimal(whole, {});
+            return vulgarValue({}, *vulgar, negative);
+        if (const std::string_view whole = digits(); !whole.empty()) {
+            if (takeSlash())
+                return readFraction(whole, {}, negative);
+            skipSpaces();
+            if (const VulgarFraction* vulgar = takeVulgarFraction())
+                return vulgarValue(whole, *vulgar, negative);
+            if (const std::string_view numerator = digits(); !numerator.empty() && takeSlash())
+                return readFraction(numerator, whole, negative);
+        }
+        // A number, its sign and all.
+        const std::size_t from = first ? 0 : start;
+        if (!first && (text_.substr(start).starts_with("+") || text_.substr(start).starts_with("-") ||
+                       text_.substr(start).starts_with(kMinusSign)))
+            return std::nullopt;
+        pos_ = from + numberPrefixLength(text_.substr(from), form_);
+        if (pos_ <= start)
+            return std::nullopt;
+        leaveAttachedUnitWord(from);
+        const std::string_view typed = text_.substr(from, pos_ - from);
+        std::optional<std::string> number = readerText(typed, form_);
+        if (!number)
+            return std::nullopt;
+        const bool negativeNumber = std::signbit(ReadNumber(*number));
+        if (!first && negativeNumber)
+            return std::nullopt;
+        written_ += typed;
+        return Quantity{exactMagnitude(*number), negativeNumber, std::move(number)};
+    }
+
+    // A radix number runs on into the letters after it, which may be a unit
+    // word: the longest unit word that leaves a digit wins ("&H5dam").
+    void leaveAttachedUnitWord(std::size_t from) {
+        if (text_[from] != '&' || atEnd() || !isAsciiLetter(text_[pos_]))
+            return;
+        std::size_t wordEnd = pos_;
+        while (wordEnd < text_.size() && isAsciiLetter(text_[wordEnd]))
+            ++wordEnd;
+        for (std::size_t split = from + 3; split < pos_; ++split) {
+            if (unitFromWord(text_.substr(split, wordEnd - split))) {
+                pos_ = split;
+                return;
+            }
+        }
     }
 
     // After the slash: the denominator of a/b, or of a mixed number's proper
     // fraction when there is a whole part.
-    std::optional<ExactRatio> readFraction(std::string_view numeratorDigits, std::string_view wholeDigits) {
+    std::optional<Quantity> readFraction(std::string_view numeratorDigits, std::string_view wholeDigits,
+                                         bool negative) {
         const std::string_view denominatorDigits = digits();
         const Natural numerator = Natural::fromDigits(numeratorDigits);
         const Natural denominator = Natural::fromDigits(denominatorDigits);
@@ -209,17 +296,22 @@ private:
             return std::nullopt;
         writeWholePart(wholeDigits);
         ((written_ += numeratorDigits) += '/') += denominatorDigits;
-        return ExactRatio(Natural::fromDigits(wholeDigits) * denominator + numerator, denominator);
+        return Quantity{ExactRatio(Natural::fromDigits(wholeDigits) * denominator + numerator, denominator), negative,
+                        std::nullopt};
     }
 
-    ExactRatio vulgarValue(std::string_view wholeDigits, const VulgarFraction& vulgar) {
+    Quantity vulgarValue(std::string_view wholeDigits, const VulgarFraction& vulgar, bool negative) {
         writeWholePart(wholeDigits);
         ((written_ += std::to_string(vulgar.numerator)) += '/') += std::to_string(vulgar.denominator);
         const Natural denominator(vulgar.denominator);
-        return ExactRatio(Natural::fromDigits(wholeDigits) * denominator + Natural(vulgar.numerator), denominator);
+        return Quantity{
+            ExactRatio(Natural::fromDigits(wholeDigits) * denominator + Natural(vulgar.numerator), denominator),
+            negative, std::nullopt};
     }
 
     void writeWholePart(std::string_view wholeDigits) {
+        if (written_.empty())
+            written_ += typedSign();
         if (!wholeDigits.empty())
             (written_ += wholeDigits) += ' ';
     }
@@ -230,42 +322,41 @@ private:
         if (take("'") || take(kPrime))
             return Feet;
         const std::size_t start = pos_;
-        while (!atEnd() && isLetter(text_[pos_]))
+        while (!atEnd() && isAsciiLetter(text_[pos_]))
             ++pos_;
-        const std::string_view word = text_.substr(start, pos_ - start);
-        return word.size() <= kLongestUnitWord ? unitFromWord(word) : std::nullopt;
+        return unitFromWord(text_.substr(start, pos_ - start));
     }
 
-    // A bare last number after feet is inches; after metres, centimetres.
-    static std::optional<LengthUnit> impliedUnit(std::optional<LengthUnit> last) {
-        if (last == Feet)
-            return Inches;
-        if (last == Meters)
-            return Centimeters;
-        return std::nullopt;
+    static const ImpliedPart* impliedAfter(std::optional<LengthUnit> last) {
+        const auto implied = std::find_if(kImpliedParts.begin(), kImpliedParts.end(),
+                                          [last](const ImpliedPart& part) { return part.after == last; });
+        return implied == kImpliedParts.end() ? nullptr : &*implied;
     }
 
     // The unit list runs from the largest unit to the smallest in each system.
     static bool follows(LengthUnit unit, LengthUnit before) {
-        return sameSystem(unit, before) && unitIndex(unit) > unitIndex(before);
+        return isMetric(unit) == isMetric(before) && unitIndex(unit) > unitIndex(before);
+    }
+
+    // The shortest number for the value; one beyond the single range is
+    // written as a double ("4e+38"), or past every double as one (1E309),
+    // so that the entry overflows as the length does.
+    static std::string entryFor(double value, float entered) {
+        if (std::isfinite(entered))
+            return shortestEntryNumber(entered);
+        if (!std::isfinite(value))
+            return value < 0 ? "-1E309" : "1E309";
+        std::array<char, 32> buffer;
+        return std::string(buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr);
     }
 
     std::string_view text_;
-    std::string_view mark_;
+    const NumberForm& form_;
     std::size_t pos_ = 0;
+    std::size_t signEnd_ = 0;
     std::string written_;
+    std::string_view whyNot_;
 };
-
-std::optional<WrittenLength> readLength(std::string_view text, const NumberForm& form) {
-    // A simple length ends with its unit's word, so a mark or a bare number
-    // at the end spares the search for a unit word inside the last term.
-    const bool mayBeSimple = !text.empty() && isLetter(text.back());
-    if (const std::optional<LengthQuery> simple = mayBeSimple ? readLengthQuery(text, form.readNumber) : std::nullopt;
-        simple && !simple->target)
-        return WrittenLength{simple->number + ' ' + std::string(unitName(simple->unit)), simple->unit, simple->entered,
-                             false, std::nullopt};
-    return CompoundReader(text, usableDecimalMark(form.decimalMark)).read();
-}
 
 // The last words of a text trimmed of spaces, last first: enough for a
 // connector and the longest target.
@@ -287,7 +378,7 @@ Ending endingOf(std::string_view text) {
 
 // The target made of the text's last `count` words, if they make one.
 std::optional<LengthTarget> targetOf(const Ending& ending, std::size_t count) {
-    if (count == 1 && ending.words[0].size() <= kLongestUnitWord) {
+    if (count == 1) {
         if (const std::optional<LengthUnit> unit = unitFromWord(ending.words[0]))
             return LengthTarget{unit};
     }
@@ -301,31 +392,39 @@ std::optional<LengthTarget> targetOf(const Ending& ending, std::size_t count) {
     return std::nullopt;
 }
 
-}  // namespace
-
-std::optional<WrittenLength> readWrittenLength(std::string_view text, const NumberForm& form) {
-    // No control character makes part of a length or a target, so none
-    // needs looking for.
-    if (text.size() > kLongestLengthQuery)
+// The length and its target; why a text is none, where there is more to say.
+std::optional<WrittenLength> readLengthAndTarget(std::string_view text, const NumberForm& form,
+                                                 std::string_view& whyNot) {
+    if (text.size() > kLongestLengthText || hasControlCharacter(text))
         return std::nullopt;
     text = trimmedSpaces(text);
+    std::optional<LengthTarget> target;
     const Ending ending = endingOf(text);
-    for (std::size_t count = 1; count < ending.count; ++count) {
-        if (!isConnector(ending.words[count]))
-            continue;
-        const std::optional<LengthTarget> target = targetOf(ending, count);
-        if (!target)
-            continue;
-        const std::size_t connectorStart = ending.words[count].data() - text.data();
-        std::optional<WrittenLength> length = readLength(trimmedSpaces(text.substr(0, connectorStart)), form);
-        if (!length || (!length->compound && target->unit == length->unit))
-            return std::nullopt;
-        length->target = target;
-        return length;
+    for (std::size_t count = 1; count < ending.count && !target; ++count) {
+        if (isConnector(ending.words[count]) && (target = targetOf(ending, count)))
+            text = trimmedSpaces(text.substr(0, ending.words[count].data() - text.data()));
     }
     if (text.empty())
         return std::nullopt;
-    return readLength(text, form);
+    LengthReader reader(text, form);
+    std::optional<WrittenLength> length = reader.read();
+    whyNot = reader.whyNot();
+    if (!length || (target && !length->compound && target->unit == length->unit))
+        return std::nullopt;
+    length->target = target;
+    return length;
+}
+
+}  // namespace
+
+std::optional<WrittenLength> readWrittenLength(std::string_view text, const NumberForm& form) {
+    std::string_view whyNot;
+    return readLengthAndTarget(text, form, whyNot);
+}
+
+std::string_view whyNotALength(std::string_view text, const NumberForm& form) {
+    std::string_view whyNot;
+    return readLengthAndTarget(text, form, whyNot) ? std::string_view() : whyNot;
 }
 
 std::optional<LengthTarget> readLengthTarget(std::string_view text) {
@@ -334,17 +433,6 @@ std::optional<LengthTarget> readLengthTarget(std::string_view text) {
     if (ending.count == 0 || ending.count == ending.words.size())
         return std::nullopt;
     return targetOf(ending, ending.count);
-}
-
-std::string enteredNumberText(float entered) {
-    std::array<char, 64> buffer;
-    // The shortest text that reads back as this float; read as a double
-    // first, as the entry reads, it may narrow to a neighbour, and then the
-    // double's own exact digits do.
-    char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), entered).ptr;
-    if (static_cast<float>(ReadNumber(std::string_view(buffer.data(), end - buffer.data()))) != entered)
-        end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(entered)).ptr;
-    return std::string(buffer.data(), end);
 }
 
 std::string targetText(const LengthTarget& target) {

@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "user_number.h"
 
-#include <QString>
-#include <string>
-
 #include "engine/read_number.h"
 #include "locale_number.h"
-#include "qt_text.h"
 
 namespace zelvar {
 namespace {
@@ -19,13 +15,8 @@ std::optional<float> readWhole(std::string_view text) {
 
 }  // namespace
 
-bool fitsEntry(std::string_view utf8) {
-    // No character takes fewer bytes than UTF-16 units.
-    return utf8.size() <= std::size_t(kLongestEntry) || qtText(utf8).size() <= kLongestEntry;
-}
-
-UserNumberReader::UserNumberReader(const QLocale& locale) : locale_(locale) {
-    for (const char mark : asciiNumberMarks(locale_))
+UserNumberReader::UserNumberReader(const QLocale& locale) : form_(numberFormOf(locale)) {
+    for (const char mark : asciiNumberMarks(form_))
         needsLocale_[static_cast<unsigned char>(mark)] = true;
     for (std::size_t byte = 0x80; byte < needsLocale_.size(); ++byte)
         needsLocale_[byte] = true;
@@ -42,11 +33,10 @@ bool UserNumberReader::needsLocale(std::string_view text) const {
 std::optional<float> UserNumberReader::read(std::string_view text) const {
     if (!fitsEntry(text))
         return std::nullopt;
-    if (needsLocale(text)) {
-        if (const std::optional<QString> rewritten = numberForReader(qtText(text), locale_))
-            return readWhole(rewritten->toStdString());
-    }
-    return readWhole(text);
+    if (!needsLocale(text))
+        return readWhole(text);
+    const std::optional<double> value = readUserNumber(text, form_);
+    return value ? std::optional(static_cast<float>(*value)) : std::nullopt;
 }
 
 }  // namespace zelvar

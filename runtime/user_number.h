@@ -6,19 +6,14 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/entry_text.h"
+#include "engine/number_form.h"
+
 namespace zelvar {
 
-// The longest text the window's entry holds, in UTF-16 units as Qt counts a
-// text's length: the longest a single-line text box has always held.
-inline constexpr int kLongestEntry = 32767;
-
-// Whether UTF-8 text fits in the entry (kLongestEntry).
-bool fitsEntry(std::string_view utf8);
-
 // Numbers typed outside the window (in a terminal, a desktop's search), read
-// as a paste into the entry reads them: the locale's grouping and decimal
-// marks give way to the reader's own form (numberForReader), and then the
-// text, trimmed, must be one number and nothing else (isWholeNumber). The
+// as a paste into the entry reads them: in the locale's form or the reader's
+// own (readUserNumber), and nothing else. The
 // value is narrowed to single precision, as the entry's number is. A text
 // longer than the entry holds is no number: it could not be typed there.
 class UserNumberReader {
@@ -28,10 +23,12 @@ public:
     // Nothing when the text is not a number.
     std::optional<float> read(std::string_view text) const;
 
+    const NumberForm& form() const { return form_; }
+
 private:
     bool needsLocale(std::string_view text) const;
 
-    QLocale locale_;
+    NumberForm form_;
     // By byte: whether a text holding it may be written in the locale's own
     // form (its marks, and anything beyond ASCII); without any, Qt is skipped.
     std::array<bool, 256> needsLocale_{};

@@ -21,7 +21,7 @@ std::optional<std::string> joined(const QStringList& terms) {
     qsizetype length = 0;
     for (const QString& term : terms)
         length += term.size() + 1;
-    if (std::size_t(length) > kLongestLengthQuery)
+    if (std::size_t(length) > kLongestLengthText)
         return std::nullopt;
     return terms.join(u' ').toStdString();
 }

@@ -64,7 +64,7 @@ QList<RunnerAction> KRunnerSearch::Actions() {
 
 QList<RunnerMatch> KRunnerSearch::Match(const QString& query) {
     idle_.restart();
-    if (std::size_t(query.size()) > kLongestLengthQuery)
+    if (query.size() > kLongestEntry)
         return {};
     const QStringList ids = results_.ids(query.toStdString());
     QList<RunnerMatch> matches;

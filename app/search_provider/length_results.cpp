@@ -9,11 +9,7 @@
 
 namespace zelvar {
 
-LengthResults::LengthResults()
-    : separators_(userNumberSeparators()), form_{[this](std::string_view text) -> std::optional<float> {
-                                                     return reader_.read(text);
-                                                 },
-                                                 separators_.decimal} {}
+LengthResults::LengthResults() : separators_(userNumberSeparators()), form_(userNumberForm()) {}
 
 std::optional<WrittenLength> LengthResults::length(std::string_view text) const {
     return readWrittenLength(text, form_);

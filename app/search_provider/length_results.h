@@ -8,7 +8,6 @@
 
 #include "engine/format_result.h"
 #include "engine/written_length.h"
-#include "runtime/user_number.h"
 
 namespace zelvar {
 
@@ -22,17 +21,14 @@ struct LengthResult {
 };
 
 // What the search provider answers, whichever desktop asks: any length as
-// people write it (readWrittenLength). A result's id is the canonical text of
-// the length and its target ("5 FEET 10 INCHES in METERS"), so an id from an
-// earlier run of the provider reads the same; nothing is kept between calls.
-// Numbers are read and figures written in the user's locale, taken once at
-// the start.
+// people write it (readWrittenLength), whose numbers the entry could hold. A
+// result's id is the canonical text of the length and its target ("5 FEET
+// 10 INCHES in METERS"), so an id from an earlier run of the provider reads
+// the same; nothing is kept between calls. Numbers are read and figures
+// written in the user's locale, taken once at the start.
 class LengthResults {
 public:
     LengthResults();
-    // The number reader refers to the object itself.
-    LengthResults(const LengthResults&) = delete;
-    LengthResults& operator=(const LengthResults&) = delete;
 
     // A length as the desktop's search box holds it, or as an id has it.
     std::optional<WrittenLength> length(std::string_view text) const;
@@ -46,7 +42,6 @@ public:
     std::optional<LengthResult> result(const QString& id) const;
 
 private:
-    UserNumberReader reader_;
     NumberSeparators separators_;
     NumberForm form_;
 };

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "command_line_length.h"
 #include "engine/ascii_text.h"
 #include "engine/convert.h"
 #include "engine/unit_words.h"
@@ -23,7 +24,6 @@
 #include "runtime/messages.h"
 #include "runtime/user_number.h"
 #include "terminal_messages.h"
-#include "typed_length.h"
 
 namespace zelvar {
 namespace {
@@ -83,7 +83,7 @@ private:
 // number in `unit`, or a length that names its own units.
 int convertLines(LengthFigures& figures, std::optional<LengthUnit> unit) {
     const UserNumberReader reader;
-    const NumberForm form = userNumberForm();
+    const NumberForm& form = reader.form();
     Output output;
     bool unreadable = false, overflowed = false;
     std::size_t lineNumber = 0;
@@ -100,13 +100,12 @@ int convertLines(LengthFigures& figures, std::optional<LengthUnit> unit) {
             std::optional<std::pair<LengthUnit, float>> length;
             if (const std::optional<float> entered = unit ? reader.read(line) : std::nullopt)
                 length.emplace(*unit, *entered);
-            else if (const std::optional<WrittenLength> written =
-                         fitsEntry(line) ? readWrittenLength(line, form) : std::nullopt;
+            else if (const std::optional<WrittenLength> written = readWrittenLength(line, form);
                      written && !written->target)
                 length.emplace(written->unit, written->entered);
             if (!length) {
                 unreadable = true;
-                complain(where() + (unit ? notANumber(line) : notALength(line)));
+                complain(where() + (unit ? notANumber(line) : notALength(line, whyNotALength(line, form))));
             } else if (!figures.append(length->first, length->second, '\t', output.buffer())) {
                 overflowed = true;
                 complain(where() + kOverflowError.description.toStdString());
@@ -169,15 +168,15 @@ int convertLines(LengthFigures& figures, std::optional<LengthUnit> unit) {
 int convertInTerminal(const TerminalConversion& request) {
     const bool fromLines = request.words.front() == QLatin1String("-");
     std::optional<LengthUnit> lineUnit;
-    std::optional<TypedLength> length;
+    std::optional<WrittenLength> length;
     if (fromLines) {
         if (request.words.size() > 1 && !(lineUnit = unitOrComplain(request.words[1])))
             return kExitUsage;
     } else {
-        std::variant<TypedLength, int> typed = readTypedLength(request.words);
-        if (const int* status = std::get_if<int>(&typed))
+        std::variant<WrittenLength, int> read = readCommandLineLength(request.words);
+        if (const int* status = std::get_if<int>(&read))
             return *status;
-        length = std::get<TypedLength>(std::move(typed));
+        length = std::get<WrittenLength>(std::move(read));
     }
     std::vector<LengthTarget> targets;
     for (const QString& word : request.targets) {

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "terminal_messages.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <string>
 
+#include "engine/entry_text.h"
 #include "engine/unit_words.h"
-#include "runtime/user_number.h"
 #include "zelvar_project.h"
 
 namespace zelvar {
@@ -14,13 +16,28 @@ namespace {
 
 constexpr std::size_t kShownCharacters = 60;
 
-// C0 controls, DEL, and the C1 controls (U+0080 to U+009F, which a terminal
-// may take as escape sequences), whose UTF-8 form starts with 0xC2.
+// The format characters that reorder or break a line as a terminal shows
+// it: the bidirectional embeddings, overrides, isolates and marks, and the
+// line and paragraph separators.
+// clang-format off
+constexpr std::string_view kLineFormatCharacters[] = {
+    "\u200e", "\u200f", "\u061c", "\u2028", "\u2029",
+    "\u202a", "\u202b", "\u202c", "\u202d", "\u202e",
+    "\u2066", "\u2067", "\u2068", "\u2069",
+};
+// clang-format on
+
+// C0 controls, DEL, the C1 controls (U+0080 to U+009F, which a terminal may
+// take as escape sequences), whose UTF-8 form starts with 0xC2, and the
+// line's format characters.
 bool isControl(std::string_view character) {
     const auto first = static_cast<unsigned char>(character.front());
     if (first < 0x20 || first == 0x7f)
         return true;
-    return first == 0xC2 && static_cast<unsigned char>(character[1]) < 0xA0;
+    if (first == 0xC2)
+        return static_cast<unsigned char>(character[1]) < 0xA0;
+    return std::find(std::begin(kLineFormatCharacters), std::end(kLineFormatCharacters), character) !=
+           std::end(kLineFormatCharacters);
 }
 
 // The length of the well-formed UTF-8 character at the start of text, or 0
@@ -102,8 +119,8 @@ std::string longerThanEntry() {
     return "not a number: longer than " + std::to_string(kLongestEntry) + " characters";
 }
 
-std::string notALength(std::string_view utf8) {
-    return "not a length: " + quoted(utf8);
+std::string notALength(std::string_view utf8, std::string_view why) {
+    return "not a length: " + quoted(utf8) + (why.empty() ? "" : "; " + std::string(why));
 }
 
 std::string unknownUnit(std::string_view word) {

@@ -25,8 +25,8 @@ std::string quoted(std::string_view utf8);
 std::string notANumber(std::string_view utf8);
 std::string longerThanEntry();
 
-// "not a length: 'text'".
-std::string notALength(std::string_view utf8);
+// "not a length: 'text'", and why when there is more to say.
+std::string notALength(std::string_view utf8, std::string_view why = {});
 
 // "unknown unit 'word'; the units are:" and the words each unit answers to.
 std::string unknownUnit(std::string_view word);

@@ -3,6 +3,7 @@
 // refusals, and the answer in feet and inches.
 #include <QtTest>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -13,11 +14,12 @@
 #include "tests/support/number_form.h"
 
 using namespace zelvar;
-using zelvar::test::formWithMark;
+using namespace zelvar::test;
 
 Q_DECLARE_METATYPE(std::string)
 Q_DECLARE_METATYPE(LengthUnit)
 Q_DECLARE_METATYPE(FigureStyle)
+Q_DECLARE_METATYPE(const NumberForm*)
 
 namespace {
 
@@ -35,18 +37,17 @@ private slots:
     // length must hold exactly what the entry holds for it.
     void readsLengths_data() {
         QTest::addColumn<std::string>("typed");
-        QTest::addColumn<std::string>("mark");
+        QTest::addColumn<const NumberForm*>("form");
         QTest::addColumn<std::string>("text");
         QTest::addColumn<std::string>("sum");
         QTest::addColumn<LengthUnit>("unit");
         const auto row = [](const char* typed, const char* text, const char* sum, LengthUnit unit,
-                            const char* mark = ".") {
-            QTest::newRow(typed) << std::string(typed) << std::string(mark) << std::string(text) << std::string(sum)
-                                 << unit;
+                            const NumberForm& form = kPointAndCommas) {
+            QTest::newRow(typed) << std::string(typed) << &form << std::string(text) << std::string(sum) << unit;
         };
         using enum LengthUnit;
         row("5ft", "5 FEET", "5", Feet);
-        row("1,5 km", "1,5 KILOMETERS", "1.5", Kilometers, ",");
+        row("1,5 km", "1,5 KILOMETERS", "1.5", Kilometers, kCommaAndPoints);
         row("3 yd 2 ft 4 in", "3 YARDS 2 FEET 4 INCHES", "136", Inches);
         row("1 mi 300 yd", "1 MILES 300 YARDS", "2060", Yards);
         row("2m30cm", "2 METERS 30 CENTIMETERS", "230", Centimeters);
@@ -56,11 +57,28 @@ private slots:
         row("6'", "6 FEET", "6", Feet);
         row("10''", "10 INCHES", "10", Inches);
         row("1m80", "1 METERS 80 CENTIMETERS", "180", Centimeters);
+        row("1 m 8", "1 METERS 8 CENTIMETERS", "108", Centimeters);
+        row("5 ft 14 in", "5 FEET 14 INCHES", "74", Inches);
+        row("5'11.99", "5 FEET 11.99 INCHES", "71.99", Inches);
         row("-5'10\"", "-5 FEET 10 INCHES", "-70", Inches);
-        row("\u22125 ft 10.5 in", "-5 FEET 10.5 INCHES", "-70.5", Inches);
-        row("5 ft 10,25", "5 FEET 10,25 INCHES", "70.25", Inches, ",");
-        row("1.5 m 1", "1,5 METERS 1 CENTIMETERS", "151", Centimeters, ",");
+        row("+5'10\"", "+5 FEET 10 INCHES", "70", Inches);
+        row("\u22125 ft 10.5 in", "\u22125 FEET 10.5 INCHES", "-70.5", Inches);
+        row("5 ft 10,25", "5 FEET 10,25 INCHES", "70.25", Inches, kCommaAndPoints);
+        row("1.5 m 1", "1.5 METERS 1 CENTIMETERS", "151", Centimeters, kCommaAndPoints);
+        // Every number is read as the terminal reads one, grouping and all.
+        row("1,000 ft 3 in", "1,000 FEET 3 INCHES", "12003", Inches);
+        row("1e3 ft 2 in", "1e3 FEET 2 INCHES", "12002", Inches);
+        row("1.500'", "1.500 FEET", "1500", Feet, kCommaAndPoints);
+        row("1.500 ft 2 in", "1.500 FEET 2 INCHES", "18002", Inches, kCommaAndPoints);
+        row("2.000 m 50", "2.000 METERS 50 CENTIMETERS", "200050", Centimeters, kCommaAndPoints);
+        row("1 500 m 3 cm", "1 500 METERS 3 CENTIMETERS", "150003", Centimeters, kCommaAndSpaces);
+        row("1.500 ft", "1.500 FEET", "1.5", Feet, kCommaAndSpaces);
+        row("1'500' 3\"", "1'500 FEET 3 INCHES", "18003", Inches, kPointAndApostrophes);
+        row("5' 10\"", "5 FEET 10 INCHES", "70", Inches, kPointAndApostrophes);
+        row("&H5dam", "&H5 DEKAMETERS", "5", Dekameters);
+        row("&H10 ft 2 in", "&H10 FEET 2 INCHES", "194", Inches);
         row("5' 7 1/2\"", "5 FEET 7 1/2 INCHES", "67.5", Inches);
+        row("3 1/2in", "3 1/2 INCHES", "3.5", Inches, kCommaAndSpaces);
         row("5/8\"", "5/8 INCHES", "0.625", Inches);
         row("5\u20444 in", "5/4 INCHES", "1.25", Inches);
         row("1/3 in", "1/3 INCHES", "0.33333333333333331", Inches);
@@ -80,33 +98,65 @@ private slots:
         row("\u2159 hm", "1/6 HECTOMETERS", "0.166666666666666666667", Hectometers);
         row("\u215a fur", "5/6 FURLONG", "0.833333333333333333333", Furlong);
         row("\u215b rd", "1/8 RODS", "0.125", Rods);
-        row("\u215c lea", "3/8 LEAGUE", "0.375", League);
+        row("-\u215c lea", "-3/8 LEAGUE", "-0.375", League);
         row("\u215d ft", "5/8 FEET", "0.625", Feet);
         row("1 \u215e in", "1 7/8 INCHES", "1.875", Inches);
     }
     void readsLengths() {
         QFETCH(std::string, typed);
-        QFETCH(std::string, mark);
+        QFETCH(const NumberForm*, form);
         QFETCH(std::string, text);
         QFETCH(std::string, sum);
         QFETCH(LengthUnit, unit);
-        const NumberForm form = formWithMark(mark);
-        const std::optional<WrittenLength> length = readWrittenLength(typed, form);
+        const std::optional<WrittenLength> length = readWrittenLength(typed, *form);
         QVERIFY(length);
         QCOMPARE(QString::fromStdString(length->text), QString::fromStdString(text));
         QCOMPARE(length->unit, unit);
         QVERIFY(!length->target);
         const float entered = static_cast<float>(ReadNumber(sum));
         QVERIFY2(sameFloat(length->entered, entered), QByteArray::number(length->entered, 'g', 9));
-        const std::string shortest = enteredNumberText(entered);
-        QVERIFY(shortest.size() <= sum.size() && sameFloat(static_cast<float>(ReadNumber(shortest)), entered));
-        const std::optional<WrittenLength> again = readWrittenLength(writtenLengthText(*length, kFeetAndInches), form);
+        // The entry is given a number that CONVERT reads back to the length.
+        QVERIFY2(sameFloat(static_cast<float>(ReadNumber(length->entry)), entered), length->entry.c_str());
+        const std::optional<WrittenLength> again = readWrittenLength(writtenLengthText(*length, kFeetAndInches), *form);
         QVERIFY(again);
         QCOMPARE(again->text, text);
         QVERIFY(sameFloat(again->entered, entered));
     }
 
-    // The length's text with its target, or "" for a refused text.
+    // What overflows gives the entry a number that overflows alike: never
+    // inf, nan or another number.
+    void overflowingEntry_data() {
+        QTest::addColumn<std::string>("typed");
+        QTest::addColumn<std::string>("entry");
+        QTest::newRow("beyond singles") << std::string("400000000000000000000000000000000000000/1 in")
+                                        << std::string("4e+38");
+        QTest::newRow("negative") << std::string("-400000000000000000000000000000000000000/1 in")
+                                  << std::string("-4e+38");
+        QTest::newRow("beyond doubles") << std::string("5 ft 1e400 in") << std::string("1E309");
+        QTest::newRow("one number keeps its text") << std::string("1e39 mm") << std::string("1e39");
+    }
+    void overflowingEntry() {
+        QFETCH(std::string, typed);
+        const std::optional<WrittenLength> length = readWrittenLength(typed, kPointAndCommas);
+        QVERIFY(length && std::isinf(length->entered));
+        QTEST(length->entry, "entry");
+        QCOMPARE(static_cast<float>(ReadNumber(length->entry)), length->entered);
+    }
+
+    // The longest length the entry could hold reads back from every id.
+    void longestEntryReadsBack() {
+        const std::string typed = "0." + std::string(kLongestEntry - 6, '0') + "1'1\"";
+        QVERIFY(fitsEntry(typed) && !fitsEntry(typed + '1'));
+        const std::optional<WrittenLength> length = readWrittenLength(typed, kPointAndCommas);
+        QVERIFY(length);
+        for (const LengthTarget target : {LengthTarget{LengthUnit::Centimeters}, kFeetAndInches}) {
+            const std::optional<WrittenLength> again =
+                readWrittenLength(writtenLengthText(*length, target), kPointAndCommas);
+            QVERIFY(again && again->target == target && sameFloat(again->entered, length->entered));
+        }
+    }
+
+    // The length's text with its target; for a refused text, why, or "".
     void connectorsAndRefusals_data() {
         QTest::addColumn<std::string>("typed");
         QTest::addColumn<std::string>("read");
@@ -119,6 +169,11 @@ private slots:
         row("5 ft 10 in cm", "5 FEET 10 INCHES in CENTIMETERS");
         row("5 ft 10 in", "5 FEET 10 INCHES");
         row("5 ft 10 in  in  INCHES", "5 FEET 10 INCHES in INCHES");
+        row("  -0.5   inch =  cm ", "-0.5 INCHES in CENTIMETERS");
+        row("3mi to km", "3 MILES in KILOMETERS");
+        row("5mm", "5 MILLIMETERS");
+        row("2 Miles AS Yards", "2 MILES in YARDS");
+        row("1E38 lea", "1E38 LEAGUE");
         row("180 cm in ft in", "180 CENTIMETERS in FEET AND INCHES");
         row("180 cm as FT+IN", "180 CENTIMETERS in FEET AND INCHES");
         row("2 m = Feet and Inches", "2 METERS in FEET AND INCHES");
@@ -138,20 +193,31 @@ private slots:
         row("3.5\u00bd in", "");
         row("1,5 ft 2 in", "");
         row("- 5'", "");
-        row("+5'10\"", "");
         row("5'-10\"", "");
-        row("1e3 ft 2 in", "");
+        row("5 ft &HFFFF in", "");
         row("5 10 in", "");
         row("5 1/2", "");
         row("5 yd 10", "");
         row("5'10\"\t", "");
+        row("5 ft\x7f", "");
+        row("5 kilometress", "");
+        row("x5 ft", "");
+        row("5 ft in parsec", "");
+        row("", "");
+        row("firefox", "");
+        row("5 ft in feet", "");
+        row("1 m 800", "a bare number after metres is centimetres, and must be below 100");
+        row("1 m 100", "a bare number after metres is centimetres, and must be below 100");
+        row("5'13", "a bare number after feet is inches, and must be below 12");
+        row("5'12 in cm", "a bare number after feet is inches, and must be below 12");
+        row("5'1e999", "a bare number after feet is inches, and must be below 12");
     }
     void connectorsAndRefusals() {
         QFETCH(std::string, typed);
         QFETCH(std::string, read);
-        const std::optional<WrittenLength> length = readWrittenLength(typed, formWithMark("."));
-        const std::string shown =
-            length ? (length->target ? writtenLengthText(*length, *length->target) : length->text) : "";
+        const std::optional<WrittenLength> length = readWrittenLength(typed, kPointAndCommas);
+        const std::string shown = length ? (length->target ? writtenLengthText(*length, *length->target) : length->text)
+                                         : std::string(whyNotALength(typed, kPointAndCommas));
         QCOMPARE(QString::fromStdString(shown), QString::fromStdString(read));
     }
 
@@ -171,6 +237,12 @@ private slots:
         QTest::newRow("negative") << Feet << -2.5f << window << std::string("-2 ft 6 in");
         QTest::newRow("zero") << Millimeters << 0.0f << window << std::string("0 ft 0 in");
         QTest::newRow("overflow") << Kilometers << 3e38f << window << std::string();
+        // Held in inches, the length splits as the entry holds it, every digit kept.
+        QTest::newRow("12345678 in") << Inches << 12345678.0f << window << std::string("1.028.806 ft 6 in");
+        QTest::newRow("1234567.5 in") << Inches << 1234567.5f << window << std::string("102.880 ft 7,5 in");
+        QTest::newRow("65535 ft 0.25 in")
+            << Inches << 786420.25f << FigureStyle::Plain << std::string("65535 ft 0.25 in");
+        QTest::newRow("negative zero") << Inches << -0.0f << window << std::string("0 ft 0 in");
     }
     void feetAndInches() {
         QFETCH(LengthUnit, unit);
@@ -179,6 +251,21 @@ private slots:
         QFETCH(std::string, expected);
         QCOMPARE(QString::fromStdString(feetAndInchesText(unit, entered, style, {".", ","}).value_or("")),
                  QString::fromStdString(expected));
+    }
+
+    // A length held in inches that a single holds exactly, typed with the
+    // digits that read back to it, comes back as typed.
+    void feetAndInchesComeBack_data() {
+        QTest::addColumn<std::string>("typed");
+        for (const char* typed : {"1028806 ft 6 in", "102880 ft 7.5 in", "65535 ft 0.25 in", "0 ft 11.5 in",
+                                  "1398101 ft 3 in", "-5 ft 10.25 in", "1 ft 0.0078125 in"})
+            QTest::newRow(typed) << std::string(typed);
+    }
+    void feetAndInchesComeBack() {
+        QFETCH(std::string, typed);
+        const std::optional<WrittenLength> length = readWrittenLength(typed + " to ft+in", kPointAndCommas);
+        QVERIFY(length);
+        QCOMPARE(feetAndInchesText(length->unit, length->entered, FigureStyle::Plain).value_or(""), typed);
     }
 
     // One rounding, to the nearest double, as the number reader rounds.

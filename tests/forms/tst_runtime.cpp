@@ -19,6 +19,7 @@
 #include "runtime/locale_number.h"
 #include "runtime/qt_internals.h"
 #include "runtime/twips.h"
+#include "tests/support/number_form.h"
 
 using namespace zelvar;
 
@@ -110,6 +111,14 @@ private slots:
         QFETCH(QString, pasted);
         QFETCH(QString, forReader);
         QCOMPARE(zelvar::numberForReader(pasted, locale).value_or(QString()), forReader);
+    }
+
+    // The engine's tests write numbers in these forms.
+    void numberFormsOfLocales() {
+        QVERIFY(zelvar::numberFormOf(QLocale("en_US")) == zelvar::test::kPointAndCommas);
+        QVERIFY(zelvar::numberFormOf(QLocale("de_DE")) == zelvar::test::kCommaAndPoints);
+        QVERIFY(zelvar::numberFormOf(QLocale("fr_FR")) == zelvar::test::kCommaAndSpaces);
+        QVERIFY(zelvar::numberFormOf(QLocale("de_CH")) == zelvar::test::kPointAndApostrophes);
     }
 
     // A menu bar asks the style for its extension button's icon as it is

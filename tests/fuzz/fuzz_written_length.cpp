@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any text as a written length, for users who write '.' and ',' as decimal
-// marks: a length read from it reads back from its text with its target (or
-// feet and inches), and its answer in feet and inches reads "F ft R in"; its
-// results in search are its target, or all the others, and each converts.
-// Its digits, read as exact numbers, round to the nearest double.
+// Any text as a written length, for users of four number forms: a length
+// read from it reads back from its text with its target (or feet and
+// inches), its entry reads back to it, and its answer in feet and inches
+// reads "F ft R in"; its results in search are its target, or all the
+// others, and each converts. Its digits, read as exact numbers, round to the
+// nearest double; and as feet and inches that a single holds, typed as the
+// entry would hold them, they come back as typed.
 #include <algorithm>
 #include <cfloat>
 #include <charconv>
@@ -63,24 +65,62 @@ void checkExactRounding(std::string_view text) {
         zelvar::fuzz::fail("an exact sum rounds to two doubles", text);
 }
 
+// "F ft R in" from the text's first digit runs, R below 12 with at most six
+// decimals; when the entry holds the inches with exactly those digits, the
+// answer in feet and inches is that text again.
+void checkFeetAndInchesComeBack(std::string_view text) {
+    constexpr std::string_view kDigits = "0123456789";
+    std::vector<std::string> runs;
+    for (std::size_t at = text.find_first_of(kDigits); at != std::string_view::npos && runs.size() < 3;) {
+        const std::size_t end = std::min(text.find_first_not_of(kDigits, at), text.size());
+        std::string run(text.substr(at, std::min<std::size_t>(end - at, 7)));
+        run.erase(0, std::min(run.find_first_not_of('0'), run.size() - 1));
+        runs.push_back(run);
+        at = text.find_first_of(kDigits, end);
+    }
+    if (runs.size() < 2)
+        return;
+    const std::uint64_t feet = std::stoull(runs[0]);
+    const std::uint64_t inches = std::stoull(runs[1]) % 12;
+    std::string decimals = runs.size() > 2 ? runs[2].substr(0, 6) : "";
+    decimals.erase(decimals.find_last_not_of('0') + 1);
+    const std::string point = decimals.empty() ? "" : "." + decimals;
+    const std::string typed = std::to_string(feet) + " ft " + std::to_string(inches) + point + " in";
+    const std::optional<zelvar::WrittenLength> length =
+        zelvar::readWrittenLength(typed + " to ft+in", zelvar::test::kPointAndCommas);
+    if (!length)
+        zelvar::fuzz::fail("feet and inches are no length", typed);
+    if (zelvar::shortestEntryNumber(length->entered, zelvar::Notation::Fixed) !=
+        std::to_string(feet * 12 + inches) + point)
+        return;
+    if (zelvar::feetAndInchesText(length->unit, length->entered, zelvar::FigureStyle::Plain) != typed)
+        zelvar::fuzz::fail("feet and inches do not come back as typed", typed);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const zelvar::NumberForm forms[] = {zelvar::test::formWithMark("."), zelvar::test::formWithMark(",")};
+    static const zelvar::NumberForm* const forms[] = {&zelvar::test::kPointAndCommas, &zelvar::test::kCommaAndPoints,
+                                                      &zelvar::test::kCommaAndSpaces,
+                                                      &zelvar::test::kPointAndApostrophes};
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     checkExactRounding(text);
-    for (const zelvar::NumberForm& form : forms) {
-        const std::optional<zelvar::WrittenLength> length = zelvar::readWrittenLength(text, form);
+    checkFeetAndInchesComeBack(text);
+    for (const zelvar::NumberForm* form : forms) {
+        const std::optional<zelvar::WrittenLength> length = zelvar::readWrittenLength(text, *form);
         if (!length)
             continue;
+        const auto entered = static_cast<float>(zelvar::ReadNumber(length->entry));
+        if (std::memcmp(&entered, &length->entered, sizeof(float)) != 0)
+            zelvar::fuzz::fail("the entry does not read back to the length", text);
         std::vector<zelvar::LengthTarget> targets = zelvar::resultTargets(*length);
-        const bool metric = zelvar::unitIndex(length->unit) >= zelvar::unitIndex(zelvar::LengthUnit::Kilometers);
-        if (!targets.empty() && targets.size() != (length->target ? 1 : zelvar::kCellsPerRow + metric))
+        if (!targets.empty() &&
+            targets.size() != (length->target ? 1 : zelvar::kCellsPerRow + zelvar::isMetric(length->unit)))
             zelvar::fuzz::fail("the results are not the target, nor all the other units", text);
         targets.push_back(length->target.value_or(zelvar::kFeetAndInches));
         for (const zelvar::LengthTarget& target : targets) {
             const std::optional<zelvar::WrittenLength> again =
-                zelvar::readWrittenLength(zelvar::writtenLengthText(*length, target), form);
+                zelvar::readWrittenLength(zelvar::writtenLengthText(*length, target), *form);
             if (!again || again->text != length->text || again->unit != length->unit ||
                 again->compound != length->compound || again->target != target ||
                 std::memcmp(&again->entered, &length->entered, sizeof(float)) != 0)
