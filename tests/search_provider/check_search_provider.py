@@ -178,8 +178,12 @@ def main(build, cmake):
             for query in REFUSED:
                 check(english.ids(query) == [] and english.call(KRUNNER, 'Match', '(s)', query) == [],
                       f'no results for {query[:20]!r}')
-            check(english.call(GNOME, 'GetResultMetas', '(as)', ['', '5 FEET', 'nonsense', '9' * 200_000]) == [],
-                  'no metas for ids the provider never gave')
+            odd = ['', '5 FEET', 'nonsense', '10 FEET in METERS', '1E38 LEAGUE in METERS',
+                   '1E38 LEAGUE in FEET AND INCHES', '9' * 200_000]
+            metas = english.call(GNOME, 'GetResultMetas', '(as)', odd)
+            check([(m['id'], m['name'], m['description'], m.get('clipboardText')) for m in metas]
+                  == [(i, '3.048 METERS', '10 FEET', '3.048') if i == odd[3] else (i, i, '', None) for i in odd],
+                  f'one meta for each id, in order, the id itself for one that gives no figure: {metas[:5]}')
 
             unique = english.call('org.freedesktop.DBus', 'GetNameOwner', '(s)', english.name, bus=True)
             check(wait_for(lambda: english.owner() is None), 'gone when left idle')
