@@ -27,7 +27,8 @@ IdleExit::IdleExit(QDBusConnection bus, QString busName) : bus_(std::move(bus)),
         if (stage_ == Stage::Serving) {
             leave();
         } else {
-            QCoreApplication::quit();
+            stage_ = Stage::Done;
+            quitWhenFree();
         }
     });
     timer_.start();
@@ -38,6 +39,15 @@ void IdleExit::restart() {
         timer_.start();
 }
 
+void IdleExit::hold() {
+    ++held_;
+}
+
+void IdleExit::release() {
+    --held_;
+    quitWhenFree();
+}
+
 // Once the bus has answered the release, no call to the well-known name
 // comes here any more; the calls that do come are answered while the
 // timer runs.
@@ -45,6 +55,11 @@ void IdleExit::leave() {
     stage_ = Stage::Leaving;
     bus_.unregisterService(busName_);
     timer_.start(kLeavingMilliseconds);
+}
+
+void IdleExit::quitWhenFree() {
+    if (stage_ == Stage::Done && held_ == 0)
+        QCoreApplication::quit();
 }
 
 }  // namespace zelvar

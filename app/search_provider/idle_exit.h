@@ -21,15 +21,22 @@ public:
     // up already.
     void restart();
 
+    // Work that finishes after its call was answered (a copy through
+    // Klipper) keeps the provider until it is done.
+    void hold();
+    void release();
+
 private:
-    enum class Stage { Serving, Leaving };
+    enum class Stage { Serving, Leaving, Done };
 
     void leave();
+    void quitWhenFree();
 
     QDBusConnection bus_;
     QString busName_;
     QTimer timer_;
     Stage stage_ = Stage::Serving;
+    int held_ = 0;
 };
 
 }  // namespace zelvar

@@ -170,6 +170,20 @@ def main(build, cmake):
             check(english.call(KRUNNER, 'Actions', '()') == [('copy', 'Copy', 'edit-copy')] and clipboard == ['1.524']
                   and sorted(open(opened).read().splitlines()) == launches,
                   f'the window opens for each pick, and Copy goes to Klipper while it is there: {clipboard}')
+            german, held = buses['de_DE'], []  # a Klipper that never answers
+            german.connection.register_object('/klipper', KLIPPER.interfaces[0], lambda *call: held.append(call[6]),
+                                              None, None)
+            german.call('org.freedesktop.DBus', 'RequestName', '(su)', 'org.kde.klipper', 0, bus=True)
+            german.ids('5 ft')
+            unique = german.call('org.freedesktop.DBus', 'GetNameOwner', '(s)', german.name, bus=True)
+            wait_for(lambda: german.owner() is None)
+            time.sleep(0.5)  # Klipper's time then runs out after the provider's last seconds
+            start = time.monotonic()
+            german.call(KRUNNER, 'Run', '(ss)', '20 FEET in METERS', 'copy', to=unique)
+            waited = time.monotonic() - start if german.call(KRUNNER, 'Match', '(s)', '5 ft', to=unique) else None
+            check(waited is not None and waited < 1 and wait_for(lambda: '--show 20 FEET ' in open(opened).read()
+                  .splitlines()) and len(held) == 1, f'a hung Klipper holds up no search ({waited} s); the '
+                  'leaving provider waits for it, then opens the window')
             os.remove(window)
             english.call(GNOME, 'ActivateResult', '(sasu)', '5 FEET in METERS', [], 0)
             check(wait_for(lambda: f'{os.path.basename(provider)}: cannot start {window}' in open(english.log).read()),
