@@ -76,19 +76,30 @@ QStringList GnomeSearch::GetSubsearchResultSet(const QStringList&, const QString
 QList<QVariantMap> GnomeSearch::GetResultMetas(const QStringList& identifiers) {
     idle_.restart();
     static const ThemedIcon kIcon{{QStringLiteral(ZELVAR_ICON_NAME)}};
+    // GNOME Shell pairs the metas with the ids by position, and shows none
+    // of the provider's rows when their numbers differ: every id gets one.
     QList<QVariantMap> metas;
+    metas.reserve(identifiers.size());
     for (const QString& id : identifiers) {
-        const std::optional<LengthResult> result = results_.result(id);
-        if (!result)
-            continue;
-        metas << QVariantMap{
-            {QStringLiteral("id"), result->id},
-            {QStringLiteral("name"), result->name},
-            {QStringLiteral("description"), result->converted},
+        QVariantMap meta{
+            {QStringLiteral("id"), id},
             {QStringLiteral("icon"), QVariant::fromValue(kIcon)},
             {QStringLiteral("gicon"), QStringLiteral(ZELVAR_ICON_NAME)},
-            {QStringLiteral("clipboardText"), result->clipboardText},
         };
+        if (const std::optional<LengthResult> result = results_.result(id)) {
+            meta.insert(QStringLiteral("name"), result->name);
+            meta.insert(QStringLiteral("description"), result->converted);
+            meta.insert(QStringLiteral("clipboardText"), result->clipboardText);
+        } else {
+            // An id that does not read back, or whose figure would
+            // overflow, shows as its own text, the nearest thing to what
+            // was asked. It has no clipboardText: picking the row leaves the
+            // user's clipboard as it was rather than filling it with text
+            // that is no figure.
+            meta.insert(QStringLiteral("name"), id);
+            meta.insert(QStringLiteral("description"), QString());
+        }
+        metas << meta;
     }
     return metas;
 }

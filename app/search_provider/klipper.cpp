@@ -2,31 +2,32 @@
 #include "klipper.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <cstdio>
 
 namespace zelvar {
 
-bool copyThroughKlipper(const QString& text) {
-    const QString service = QStringLiteral("org.kde.klipper");
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.interface()->isServiceRegistered(service))
-        return false;
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(service, QStringLiteral("/klipper"), QStringLiteral("org.kde.klipper.klipper"),
-                                       QStringLiteral("setClipboardContents"));
+void copyThroughKlipper(const QString& text, std::function<void(bool copied)> done) {
+    QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.kde.klipper"), QStringLiteral("/klipper"),
+                                                       QStringLiteral("org.kde.klipper.klipper"),
+                                                       QStringLiteral("setClipboardContents"));
     call << text;
-    // Klipper answers at once; one that hangs must not hold up the desktop's
-    // next search for long.
-    constexpr int kTimeoutMilliseconds = 5000;
-    const QDBusMessage reply = bus.call(call, QDBus::Block, kTimeoutMilliseconds);
-    if (reply.type() != QDBusMessage::ReplyMessage) {
-        std::fprintf(stderr, ZELVAR_SEARCH_PROVIDER_NAME ": Klipper did not take the copy: %s\n",
-                     qPrintable(reply.errorMessage()));
-        return false;
-    }
-    return true;
+    // A Klipper that is not running is not started for one copy: the window
+    // opens instead, and the bus says so at once.
+    call.setAutoStartService(false);
+    // Klipper answers at once. Past this, the window that opens instead
+    // would come too late to read as the answer to the user's pick.
+    constexpr int kTimeoutMilliseconds = 2000;
+    auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call, kTimeoutMilliseconds));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished,
+                     [done = std::move(done)](QDBusPendingCallWatcher* answered) {
+                         answered->deleteLater();
+                         if (answered->isError())
+                             std::fprintf(stderr, ZELVAR_SEARCH_PROVIDER_NAME ": Klipper did not take the copy: %s\n",
+                                          qPrintable(answered->error().message()));
+                         done(!answered->isError());
+                     });
 }
 
 }  // namespace zelvar

@@ -85,16 +85,23 @@ QList<RunnerMatch> KRunnerSearch::Match(const QString& query) {
 }
 
 // Copy puts the figure on the clipboard as the window's Copy does, through
-// Klipper; without it, the window opens, where Copy works.
+// Klipper; without it, the window opens, where Copy works. The provider
+// stays until Klipper has answered, so that the window can still open.
 void KRunnerSearch::Run(const QString& matchId, const QString& actionId) {
     idle_.restart();
-    const std::optional<WrittenLength> length = results_.length(matchId.toStdString());
+    std::optional<WrittenLength> length = results_.length(matchId.toStdString());
     if (!length)
         return;
     if (actionId == kCopyAction) {
-        const std::optional<LengthResult> result = results_.result(matchId);
-        if (result && copyThroughKlipper(result->clipboardText))
+        if (const std::optional<LengthResult> result = results_.result(matchId)) {
+            idle_.hold();
+            copyThroughKlipper(result->clipboardText, [this, length = std::move(length)](bool copied) {
+                if (!copied)
+                    openWindow(length, 0);
+                idle_.release();
+            });
             return;
+        }
     }
     openWindow(length, 0);
 }

@@ -83,9 +83,9 @@ class Bus:
         section = key_file['Shell Search Provider']
         self.name, self.path = section['BusName'], section['ObjectPath']
 
-    def call(self, interface, method, signature, *arguments, bus=False):
+    def call(self, interface, method, signature, *arguments, bus=False, to=None):
         # Served meanwhile: calls to this process, the stand-in Klipper.
-        name, path = ('org.freedesktop.DBus', '/org/freedesktop/DBus') if bus else (self.name, self.path)
+        name, path = ('org.freedesktop.DBus', '/org/freedesktop/DBus') if bus else (to or self.name, self.path)
         replies = []
         self.connection.call(name, path, interface, method, GLib.Variant(signature, arguments), None, 0, 20000, None,
                              lambda connection, result: replies.append(result))
@@ -101,8 +101,8 @@ class Bus:
         except (GLib.Error, OSError):  # none, or it is just leaving
             return None
 
-    def ids(self, query):
-        return self.call(GNOME, 'GetInitialResultSet', '(as)', query.split(' '))
+    def ids(self, query, to=None):
+        return self.call(GNOME, 'GetInitialResultSet', '(as)', query.split(' '), to=to)
 
 
 def wait_for(condition):
@@ -170,6 +170,20 @@ def main(build, cmake):
             check(english.call(KRUNNER, 'Actions', '()') == [('copy', 'Copy', 'edit-copy')] and clipboard == ['1.524']
                   and sorted(open(opened).read().splitlines()) == launches,
                   f'the window opens for each pick, and Copy goes to Klipper while it is there: {clipboard}')
+            german, held = buses['de_DE'], []  # a Klipper that never answers
+            german.connection.register_object('/klipper', KLIPPER.interfaces[0], lambda *call: held.append(call[6]),
+                                              None, None)
+            german.call('org.freedesktop.DBus', 'RequestName', '(su)', 'org.kde.klipper', 0, bus=True)
+            german.ids('5 ft')
+            unique = german.call('org.freedesktop.DBus', 'GetNameOwner', '(s)', german.name, bus=True)
+            wait_for(lambda: german.owner() is None)
+            time.sleep(0.5)  # Klipper's time then runs out after the provider's last seconds
+            start = time.monotonic()
+            german.call(KRUNNER, 'Run', '(ss)', '20 FEET in METERS', 'copy', to=unique)
+            waited = time.monotonic() - start if german.call(KRUNNER, 'Match', '(s)', '5 ft', to=unique) else None
+            check(waited is not None and waited < 1 and wait_for(lambda: '--show 20 FEET ' in open(opened).read()
+                  .splitlines()) and len(held) == 1, f'a hung Klipper holds up no search ({waited} s); the '
+                  'leaving provider waits for it, then opens the window')
             os.remove(window)
             english.call(GNOME, 'ActivateResult', '(sasu)', '5 FEET in METERS', [], 0)
             check(wait_for(lambda: f'{os.path.basename(provider)}: cannot start {window}' in open(english.log).read()),
@@ -178,10 +192,20 @@ def main(build, cmake):
             for query in REFUSED:
                 check(english.ids(query) == [] and english.call(KRUNNER, 'Match', '(s)', query) == [],
                       f'no results for {query[:20]!r}')
-            check(english.call(GNOME, 'GetResultMetas', '(as)', ['', '5 FEET', 'nonsense', '9' * 200_000]) == [],
-                  'no metas for ids the provider never gave')
+            odd = ['', '5 FEET', 'nonsense', '10 FEET in METERS', '1E38 LEAGUE in METERS',
+                   '1E38 LEAGUE in FEET AND INCHES', '9' * 200_000]
+            metas = english.call(GNOME, 'GetResultMetas', '(as)', odd)
+            check([(m['id'], m['name'], m['description'], m.get('clipboardText')) for m in metas]
+                  == [(i, '3.048 METERS', '10 FEET', '3.048') if i == odd[3] else (i, i, '', None) for i in odd],
+                  f'one meta for each id, in order, the id itself for one that gives no figure: {metas[:5]}')
 
+            unique = english.call('org.freedesktop.DBus', 'GetNameOwner', '(s)', english.name, bus=True)
             check(wait_for(lambda: english.owner() is None), 'gone when left idle')
+            try:  # sent by a desktop that has not yet seen the name let go
+                late = english.ids('5 ft in m', to=unique)
+            except GLib.Error as error:
+                late = error.message
+            check(late == ['5 FEET in METERS'], f'a call to the leaving provider itself is answered: {late}')
             metas = english.call(GNOME, 'GetResultMetas', '(as)', ['5 FEET in METERS'])
             check([m['name'] for m in metas] == ['1.524 METERS'], 'an id from the process that left reads in the next')
             # Leaving after each call: one that comes meanwhile is answered, by it or the next.
