@@ -7,7 +7,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "engine/written_length.h"
 #include "frm_conver_fixture.h"
+#include "tests/support/number_form.h"
 
 using namespace zelvar;
 using Fields = std::map<QString, QString>;
@@ -153,6 +155,36 @@ private slots:
         for (const QString& unit : kUnitNames)
             zero[unit] = unit == "FEET" ? unit : QStringLiteral(".");
         QCOMPARE(fields(), zero);
+    }
+
+    // A length shown from outside (--show, a desktop's search) goes into the
+    // entry as the number the engine gives for it, and CONVERT reads it
+    // back: one that overflows reports the overflow as any entry does.
+    void shownLengths_data() {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("feet");  // empty: Overflow
+        QTest::newRow("5'10\"") << "5'10\""
+                                << "70"
+                                << "5.83333";
+        QTest::newRow("beyond singles") << "400000000000000000000000000000000000000/1 in"
+                                        << "4e+38" << QString();
+    }
+    void shownLengths() {
+        QFETCH(QString, written);
+        QFETCH(QString, feet);
+        const std::optional<WrittenLength> length = readWrittenLength(written.toStdString(), test::kPointAndCommas);
+        QVERIFY(length);
+        const auto show = [&] { window->enterAndConvert(QString::fromStdString(length->entry), length->unit); };
+        if (feet.isEmpty()) {
+            const auto shown = modals.answerMessageBox(show);
+            QVERIFY(shown && shown->text.contains(QLatin1String("Overflow")));
+        } else {
+            show();
+            QCOMPARE(fieldOf("INCHES").text(), QStringLiteral("INCHES"));
+            QCOMPARE(fieldOf("FEET").text(), feet);
+        }
+        QTEST(entry().text(), "entered");
     }
 
     void fromFeetThenFromMeters() {

@@ -42,6 +42,7 @@ LENGTHS = [
     ('de_DE', '1234.5 yards to m', ['METERS'], '1.128,8268 METERS', '1234.5 YARDS', '1128,8268'),
     ('en_US', '180 cm in ft in', ['FEET AND INCHES'], '5 ft 10.866 in', '180 CENTIMETERS', '5 ft 10.866 in'),
     ('de_DE', '1 km in ft+in', ['FEET AND INCHES'], '3.280 ft 10,0788 in', '1 KILOMETERS', '3280 ft 10,0788 in'),
+    ('de_DE', "1.500' in m", ['METERS'], '457,2 METERS', '1.500 FEET', '457,2'),
 ]
 # A compound, its value as one simple length, whose results it has, and the
 # compound's canonical text.
@@ -51,7 +52,7 @@ SUMMED = [
     ('de_DE', '1 m 80,5', '180,5 cm', '1 METERS 80,5 CENTIMETERS'),
 ]
 REFUSED = ['firefox', '5 ft in', '1E38 lea', '10 in 5 ft', '\u05d7\u05de\u05e9 ft', '1' * 100_000 + ' ft',
-           '5 ' * 5000 + 'ft', '1E38 lea in m', '1E38 lea in ft in']
+           '5 ' * 5000 + 'ft', '1E38 lea in m', '1E38 lea in ft in', '0.' + '0' * 98_350 + "1'1", '1 m 800']
 
 
 def check(ok, what):
