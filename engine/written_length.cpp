@@ -125,29 +125,34 @@ public:
         const bool signed_ = take("-") || take(kMinusSign) || take("+");
         if (signed_ && (atEnd() || text_[pos_] == ' '))
             return std::nullopt;
+        // A single number is read as the terminal reads it; the exact sum
+        // is needed only from a second part on.
         ExactRatio sum;
-        bool infinite = false, negative = false;
+        bool infinite = false;
+        const auto add = [&](const Quantity& quantity, LengthUnit unit) {
+            const std::optional<ExactRatio> magnitude = quantity.magnitude();
+            infinite |= !magnitude;
+            if (magnitude)
+                sum = sum + magnitude->scaled(sizeInSmallestUnit(unit), 1);
+        };
+        std::optional<Quantity> first;
         std::optional<LengthUnit> last;
-        std::optional<std::string> onlyNumber;  // in the reader's form
-        std::size_t numbersLength = 0;          // as the entry counts it
+        std::size_t numbersLength = 0;  // as the entry counts it
         int parts = 0;
         do {
             if (parts > 0)
                 written_ += ' ';
             const std::size_t quantityStart = parts == 0 ? 0 : pos_;
-            const std::optional<Quantity> quantity = readQuantity(parts == 0);
+            std::optional<Quantity> quantity = readQuantity(parts == 0);
             if (!quantity)
                 return std::nullopt;
             numbersLength += entryLength(text_.substr(quantityStart, pos_ - quantityStart));
-            if (parts == 0) {
-                negative = quantity->negative;
-                onlyNumber = quantity->number;
-            }
             std::optional<LengthUnit> unit;
             if (skipSpaces()) {
                 unit = readUnit();
             } else if (const ImpliedPart* implied = impliedAfter(last)) {
-                if (!quantity->magnitude || !quantity->magnitude->isBelow(implied->below)) {
+                const std::optional<ExactRatio> magnitude = quantity->magnitude();
+                if (!magnitude || !magnitude->isBelow(implied->below)) {
                     whyNot_ = implied->whyNot;
                     return std::nullopt;
                 }
@@ -155,9 +160,12 @@ public:
             }
             if (!unit || (last && !follows(*unit, *last)))
                 return std::nullopt;
-            if (quantity->magnitude)
-                sum = sum + quantity->magnitude->scaled(sizeInSmallestUnit(*unit), 1);
-            infinite |= !quantity->magnitude;
+            if (parts == 1)
+                add(*first, *last);
+            if (parts >= 1)
+                add(*quantity, *unit);
+            else
+                first = std::move(quantity);
             (written_ += ' ') += unitName(*unit);
             last = unit;
             ++parts;
@@ -169,26 +177,32 @@ public:
             return std::nullopt;
         }
 
-        double value = 0;
-        if (parts == 1 && onlyNumber)
-            value = ReadNumber(*onlyNumber);  // as the terminal reads the number
-        else {
+        const bool oneNumber = parts == 1 && first->number;
+        double value = first->value;  // as the terminal reads a number
+        if (!oneNumber) {
+            if (parts == 1)
+                add(*first, *last);
             value = infinite ? std::numeric_limits<double>::infinity()
                              : sum.scaled(1, sizeInSmallestUnit(*last)).nearestDouble();
-            value = negative ? -value : value;
+            value = first->negative ? -value : value;
         }
         const auto entered = static_cast<float>(value);
-        std::string entry = parts == 1 && onlyNumber ? *onlyNumber : entryFor(value, entered);
+        std::string entry = oneNumber ? *std::move(first->number) : entryFor(value, entered);
         return WrittenLength{std::move(written_), *last, value, entered, parts > 1, std::move(entry), std::nullopt};
     }
 
     std::string_view whyNot() const { return whyNot_; }
 
 private:
+    // A number, in the reader's form, or a fraction.
     struct Quantity {
-        std::optional<ExactRatio> magnitude;  // nothing: beyond any double
+        std::optional<std::string> number;
+        double value;  // the number's, as the entry reads it
         bool negative;
-        std::optional<std::string> number;  // a number (no fraction), in the reader's form
+        ExactRatio fraction;
+
+        // Nothing beyond any double.
+        std::optional<ExactRatio> magnitude() const { return number ? exactMagnitude(*number) : fraction; }
     };
 
     bool atEnd() const { return pos_ == text_.size(); }
@@ -262,11 +276,11 @@ private:
         std::optional<std::string> number = readerText(typed, form_);
         if (!number)
             return std::nullopt;
-        const bool negativeNumber = std::signbit(ReadNumber(*number));
-        if (!first && negativeNumber)
+        const double value = ReadNumber(*number);
+        if (!first && std::signbit(value))
             return std::nullopt;
         written_ += typed;
-        return Quantity{exactMagnitude(*number), negativeNumber, std::move(number)};
+        return Quantity{std::move(number), value, std::signbit(value), {}};
     }
 
     // A radix number runs on into the letters after it, which may be a unit
@@ -296,8 +310,8 @@ private:
             return std::nullopt;
         writeWholePart(wholeDigits);
         ((written_ += numeratorDigits) += '/') += denominatorDigits;
-        return Quantity{ExactRatio(Natural::fromDigits(wholeDigits) * denominator + numerator, denominator), negative,
-                        std::nullopt};
+        return Quantity{std::nullopt, 0, negative,
+                        ExactRatio(Natural::fromDigits(wholeDigits) * denominator + numerator, denominator)};
     }
 
     Quantity vulgarValue(std::string_view wholeDigits, const VulgarFraction& vulgar, bool negative) {
@@ -305,8 +319,8 @@ private:
         ((written_ += std::to_string(vulgar.numerator)) += '/') += std::to_string(vulgar.denominator);
         const Natural denominator(vulgar.denominator);
         return Quantity{
-            ExactRatio(Natural::fromDigits(wholeDigits) * denominator + Natural(vulgar.numerator), denominator),
-            negative, std::nullopt};
+            std::nullopt, 0, negative,
+            ExactRatio(Natural::fromDigits(wholeDigits) * denominator + Natural(vulgar.numerator), denominator)};
     }
 
     void writeWholePart(std::string_view wholeDigits) {
