@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a screen reader finds in the program: the text boxes read piece by
+// piece and place by place.
+
+#include <QAccessible>
+
+#include "frm_conver_fixture.h"
+#include "runtime/text_box_accessibility.h"
+
+using namespace zelvar;
+
+namespace {
+
+QAccessibleInterface* readerOf(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+}  // namespace
+
+class TstScreenReader : public test::FrmConverFixture {
+    Q_OBJECT
+
+private slots:
+    // At, before and after an offset (-1: the end), each piece as "start end".
+    void textPieces_data() {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("prompt");
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<int>("boundary");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QStringList>("pieces");
+        const int character = QAccessible::CharBoundary, word = QAccessible::WordBoundary,
+                  sentence = QAccessible::SentenceBoundary;
+        const QString spaced = "12 ft.  Two m", prompt = "Select Unit ----->";
+        const auto row = [](const char* name, const QString& shown, bool isPrompt, int boundary, int offset,
+                            const QString& pieces) {
+            QTest::newRow(name) << shown << isPrompt << (isPrompt ? "Select Unit" : shown) << boundary << offset
+                                << pieces.split('|');
+        };
+        row("empty, character", "", false, character, 0, "0 0|0 0|0 0");
+        row("empty, word at the end", "", false, word, -1, "0 0|0 0|0 0");
+        row("empty, sentence past the end", "", false, sentence, 1, "-1 -1|-1 -1|-1 -1");
+        row("first character", spaced, false, character, 0, "0 1|0 0|1 2");
+        row("a space", spaced, false, character, 6, "6 7|5 6|7 8");
+        row("character at the end", spaced, false, character, 13, "13 13|12 13|13 13");
+        row("past the end", spaced, false, character, 14, "-1 -1|-1 -1|-1 -1");
+        row("first word", spaced, false, word, 0, "0 2|0 0|2 3");
+        row("full stop and spaces", spaced, false, word, 6, "5 8|3 5|8 11");
+        row("last word, at the end", spaced, false, word, -1, "12 13|11 12|13 13");
+        row("first sentence", spaced, false, sentence, 6, "0 8|0 0|8 13");
+        row("last sentence, at the end", spaced, false, sentence, 13, "8 13|0 8|13 13");
+        row("prompt, its last word", prompt, true, word, -1, "7 11|6 7|11 11");
+        row("prompt, its first word", prompt, true, word, 3, "0 6|0 0|6 7");
+        row("prompt, in its arrow", prompt, true, character, 15, "-1 -1|-1 -1|-1 -1");
+        row("prompt, its sentence", prompt, true, sentence, 0, "0 11|0 0|11 11");
+        row("text like a prompt", prompt, false, word, 14, "11 18|7 11|18 18");
+    }
+
+    void textPieces() {
+        QFETCH(QString, shown);
+        QFETCH(bool, prompt);
+        QFETCH(QString, read);
+        QFETCH(int, boundary);
+        QFETCH(int, offset);
+        QFETCH(QStringList, pieces);
+        QLineEdit box;
+        if (prompt)
+            markAsPrompt(box, shown);
+        box.setText(shown);
+        QAccessibleTextInterface* reading = readerOf(&box)->textInterface();
+        QCOMPARE(reading->text(0, reading->characterCount()), read);
+        using Ask = QString (QAccessibleTextInterface::*)(int, QAccessible::TextBoundaryType, int*, int*) const;
+        QStringList found;
+        for (Ask ask : {&QAccessibleTextInterface::textAtOffset, &QAccessibleTextInterface::textBeforeOffset,
+                        &QAccessibleTextInterface::textAfterOffset}) {
+            int start = 0, end = 0;
+            const QString piece = (reading->*ask)(offset, QAccessible::TextBoundaryType(boundary), &start, &end);
+            QCOMPARE(piece, start < 0 ? QString() : read.mid(start, end - start));
+            found << QString::number(start) + ' ' + QString::number(end);
+        }
+        QCOMPARE(found, pieces);
+    }
+
+    // Each character's place is centred where a click starts putting the
+    // cursor after it, however the box has scrolled.
+    void characterPlaces_data() {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<QList<int>>("cursorMoves");
+        QString digits;
+        while (digits.size() < 300)
+            digits += "1234567890 ";
+        QTest::newRow("digits and spaces") << "12 345.6  E+7" << int(Qt::AlignLeft) << QList<int>{0};
+        QTest::newRow("scrolled to its end") << digits << int(Qt::AlignLeft) << QList<int>{300};
+        QTest::newRow("scrolled back") << digits << int(Qt::AlignLeft) << QList<int>{300, 120};
+        QTest::newRow("kerned capitals, on the right") << "AVATAR To Wa." << int(Qt::AlignRight) << QList<int>{0};
+        QTest::newRow("an invisible space") << QString("12\u200b34 5") << int(Qt::AlignLeft) << QList<int>{0};
+    }
+
+    void characterPlaces() {
+        QFETCH(QString, shown);
+        QFETCH(int, alignment);
+        QFETCH(QList<int>, cursorMoves);
+        QLineEdit box;
+        box.resize(120, 24);
+        box.setAlignment(Qt::Alignment(alignment));
+        box.setText(shown);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QAccessibleTextInterface* reading = readerOf(&box)->textInterface();
+        for (int cursor : cursorMoves) {
+            reading->characterRect(0);  // asked before each scroll too
+            box.setCursorPosition(cursor);
+            box.repaint();
+        }
+        const int reach = box.fontMetrics().horizontalAdvance(shown) + box.width();
+        const int left = box.mapToGlobal(QPoint(0, 0)).x();
+        QList<int> clicked, placed;
+        for (int offset = 0, x = -reach; offset < shown.size(); ++offset) {
+            while (x < reach && box.cursorPositionAt(QPoint(x, box.height() / 2)) <= offset)
+                ++x;
+            clicked << x;
+            const QRect place = reading->characterRect(offset);
+            placed << place.x() - left + place.width() / 2;
+        }
+        QCOMPARE(placed, clicked);
+    }
+};
+
+ZELVAR_GUI_TEST_MAIN(TstScreenReader)
+#include "tst_screen_reader.moc"
