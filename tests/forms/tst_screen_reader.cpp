@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in the program: the text boxes read piece by
-// piece and place by place.
+// piece and place by place, and the controls it does not find.
 
 #include <QAccessible>
 
 #include "frm_conver_fixture.h"
+#include "runtime/accessible_presence.h"
 #include "runtime/text_box_accessibility.h"
 
 using namespace zelvar;
@@ -124,6 +125,13 @@ private slots:
             placed << place.x() - left + place.width() / 2;
         }
         QCOMPARE(placed, clicked);
+    }
+
+    void plainWidgetsElsewhereKeepTheirControls() {
+        QWidget elsewhere;
+        QLabel shown(&elsewhere), left(&elsewhere);
+        setSeenByScreenReader(left, false);
+        QCOMPARE(readerOf(&elsewhere)->childCount(), 2);
     }
 };
 
