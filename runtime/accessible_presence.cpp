@@ -56,7 +56,16 @@ void markAsClientArea(QWidget& client) {
 }
 
 void setSeenByScreenReader(QWidget& control, bool seen) {
+    if (control.property(kUnseen).toBool() == !seen)
+        return;
     control.setProperty(kUnseen, !seen);
+    // Qt's AT-SPI bridge passes these on as the client area's children
+    // changing; without them a screen reader keeps the children it has read.
+    // A window not shown yet has been read by none.
+    if (isClientArea(control.parent()) && control.window()->isVisible()) {
+        QAccessibleEvent event(&control, seen ? QAccessible::ObjectCreated : QAccessible::ObjectDestroyed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void installAccessiblePresence() {

@@ -15,7 +15,8 @@ void markAsClientArea(QWidget& client);
 // Leaves a control on a form's client area out of what a screen reader
 // finds in the form, or brings it back: a shape or a picture that only
 // decorates, or a caption whose words another control says already. The
-// control looks and acts as before.
+// control looks and acts as before. A screen reader already reading the form
+// is told that the control left or joined it.
 void setSeenByScreenReader(QWidget& control, bool seen);
 
 // Teaches Qt's accessibility layer to leave those controls out; call once,

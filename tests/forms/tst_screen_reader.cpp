@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in the program: the text boxes read piece by
-// piece and place by place, and the controls it does not find.
+// piece and place by place, the controls it does not find, and the result
+// fields while one runs.
 
 #include <QAccessible>
+#include <QScopeGuard>
+#include <algorithm>
 
 #include "frm_conver_fixture.h"
 #include "runtime/accessible_presence.h"
+#include "runtime/announcer.h"
+#include "runtime/controls.h"
+#include "runtime/screen_reader_watch.h"
 #include "runtime/text_box_accessibility.h"
 
 using namespace zelvar;
@@ -132,6 +138,70 @@ private slots:
         QLabel shown(&elsewhere), left(&elsewhere);
         setSeenByScreenReader(left, false);
         QCOMPARE(readerOf(&elsewhere)->childCount(), 2);
+    }
+
+    // The result grid with a screen reader, from the start or turned on or
+    // off with the window open, after converting one league.
+    void resultsForScreenReader_data() {
+        QTest::addColumn<bool>("atStart");
+        QTest::addColumn<bool>("runs");
+        QTest::newRow("none") << false << false;
+        QTest::newRow("one from the start") << true << true;
+        QTest::newRow("one turned on") << false << true;
+        QTest::newRow("one turned off") << true << false;
+    }
+
+    void resultsForScreenReader() {
+        QFETCH(bool, atStart);
+        QFETCH(bool, runs);
+        ScreenReaderWatch& watch = ScreenReaderWatch::instance();
+        const auto noneAfter = qScopeGuard([&] { watch.setRunning(false); });
+        watch.setRunning(atStart);
+        window = std::make_unique<FrmConver>();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        watch.setRunning(runs);
+        typeEntry("1");
+        test::pickFromList(units(), "LEAGUE");
+        button("cmdConvert").click();
+
+        // Tab from CLEAR: through the fields, column by column, or straight on.
+        std::vector<std::pair<QString, test::GridPlace>> grid(test::kGrid.begin(), test::kGrid.end());
+        std::sort(grid.begin(), grid.end(), [](auto& a, auto& b) {
+            return std::pair(a.second.metric, a.second.row) < std::pair(b.second.metric, b.second.row);
+        });
+        QStringList tabOrder{"cmdClear"}, tabbed{"cmdClear"}, captions, figures;
+        for (const auto& [unit, place] : grid) {
+            tabOrder << (runs ? QStringList{place.field} : QStringList());
+            captions << place.caption;
+            if (runs && unit != "LEAGUE")
+                figures << unit + ' ' + fieldOf(unit).text();
+        }
+        tabOrder << "txtUserData";
+        button("cmdClear").setFocus();
+        while (tabbed.size() < tabOrder.size()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            tabbed << test::focusedControl();
+        }
+        QCOMPARE(tabbed, tabOrder);
+
+        // Each field named by its unit and figure; captions and decorations out of sight.
+        QCOMPARE(readerOf(&fieldOf("MILES"))->text(QAccessible::Name), runs ? "MILES 3." : "3.");
+        QCOMPARE(readerOf(&fieldOf("LEAGUE"))->text(QAccessible::Name), "LEAGUE");
+        QCOMPARE(readerOf(&fieldOf("FEET"))->state().focusable, runs);
+        QAccessibleInterface* client = readerOf(window->centralWidget());
+        QStringList seen, expected;
+        for (int i = 0; i < client->childCount(); ++i)
+            seen << client->child(i)->object()->objectName();
+        for (QWidget* control : window->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const bool shape = qobject_cast<QFrame*>(control) && !qobject_cast<QLabel*>(control);
+            if (!shape && !qobject_cast<PictureBox*>(control) && !(runs && captions.contains(control->objectName())))
+                expected << control->objectName();
+        }
+        QCOMPARE(seen, expected);
+        // CONVERT said every figure but the source's, unit first, in reading order.
+        QCOMPARE(window->findChild<Announcer*>()->accessibleName(), figures.join(", "));
     }
 };
 
