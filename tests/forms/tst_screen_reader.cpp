@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in the program: the text boxes read piece by
-// piece and place by place, the controls it does not find, and the result
-// fields while one runs.
+// piece and place by place, the controls it does not find, the result fields
+// while one runs, and how the program learns that one runs.
 
 #include <QAccessible>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QProcess>
 #include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <algorithm>
 
 #include "frm_conver_fixture.h"
@@ -17,6 +23,59 @@
 using namespace zelvar;
 
 namespace {
+
+// The desktop's side of AT-SPI's status object.
+class DesktopStatus : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.a11y.Status")
+    Q_PROPERTY(bool ScreenReaderEnabled MEMBER screenReaderEnabled)
+    Q_PROPERTY(bool IsEnabled MEMBER isEnabled)
+
+public:
+    bool screenReaderEnabled = false;
+    bool isEnabled = false;
+};
+
+// A session bus of the test's own, with no service to start.
+class PrivateBus {
+public:
+    PrivateBus() {
+        QFile config(folder_.filePath("bus.conf"));
+        config.open(QIODevice::WriteOnly);
+        config.write(("<busconfig><type>session</type><listen>unix:tmpdir=" + folder_.path().toUtf8() +
+                      "</listen><policy context='default'><allow send_destination='*'/>"
+                      "<allow receive_sender='*'/><allow own='*'/></policy></busconfig>"));
+        config.close();
+        daemon_.start(QStandardPaths::findExecutable("dbus-daemon"),
+                      {"--config-file=" + config.fileName(), "--print-address=1", "--nofork"});
+        if (daemon_.waitForReadyRead(10000))
+            address = QString::fromUtf8(daemon_.readLine().trimmed());
+    }
+    ~PrivateBus() {
+        for (const char* name : {"desktop", "program"})
+            QDBusConnection::disconnectFromBus(QString::fromLatin1(name));
+        daemon_.kill();
+        daemon_.waitForFinished();
+    }
+
+    QString address;
+
+private:
+    QTemporaryDir folder_;
+    QProcess daemon_;
+};
+
+// Returns once the program has handled all that the desktop sent it before:
+// the desktop answers the program's questions in turn.
+bool settled(QDBusConnection& program, const QDBusConnection& desktop) {
+    QDBusMessage get = QDBusMessage::createMethodCall(desktop.baseService(), "/org/a11y/bus",
+                                                      "org.freedesktop.DBus.Properties", "Get");
+    get << "org.a11y.Status"
+        << "IsEnabled";
+    QDBusPendingCallWatcher answer(program.asyncCall(get));
+    QSignalSpy answered(&answer, &QDBusPendingCallWatcher::finished);
+    return answered.wait(10000);
+}
 
 QAccessibleInterface* readerOf(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
@@ -202,6 +261,54 @@ private slots:
         QCOMPARE(seen, expected);
         // CONVERT said every figure but the source's, unit first, in reading order.
         QCOMPARE(window->findChild<Announcer*>()->accessibleName(), figures.join(", "));
+    }
+
+    // ScreenReaderEnabled as the desktop says it at first (or has no status
+    // object on the bus), then as it announces a change.
+    void watchFollowsTheDesktop_data() {
+        QTest::addColumn<bool>("statusOnBus");
+        QTest::addColumn<bool>("readerAtStart");
+        QTest::addColumn<bool>("toolAtStart");
+        QTest::addColumn<QString>("changedInterface");
+        QTest::addColumn<QString>("changed");
+        QTest::addColumn<bool>("runsAtStart");
+        QTest::addColumn<bool>("runsAfter");
+        const QString status = "org.a11y.Status", reader = "ScreenReaderEnabled", tool = "IsEnabled";
+        QTest::newRow("reader off, a tool on") << true << false << false << status << tool << false << false;
+        QTest::newRow("reader on, then off") << true << true << true << status << reader << true << false;
+        QTest::newRow("reader turned on") << true << false << true << status << reader << false << true;
+        QTest::newRow("another interface") << true << false << false << "org.a11y.Other" << reader << false << false;
+        QTest::newRow("no status on the bus") << false << true << true << status << reader << false << false;
+    }
+
+    void watchFollowsTheDesktop() {
+        QFETCH(bool, statusOnBus);
+        QFETCH(bool, readerAtStart);
+        QFETCH(bool, toolAtStart);
+        QFETCH(QString, changedInterface);
+        QFETCH(QString, changed);
+        QFETCH(bool, runsAtStart);
+        QFETCH(bool, runsAfter);
+        PrivateBus bus;
+        QVERIFY2(!bus.address.isEmpty(), "dbus-daemon started");
+        QDBusConnection desktop = QDBusConnection::connectToBus(bus.address, "desktop");
+        DesktopStatus status;
+        status.screenReaderEnabled = readerAtStart;
+        status.isEnabled = toolAtStart;
+        QVERIFY(desktop.registerObject("/org/a11y/bus", &status, QDBusConnection::ExportAllProperties));
+        QVERIFY(!statusOnBus || desktop.registerService("org.a11y.Bus"));
+        QDBusConnection program = QDBusConnection::connectToBus(bus.address, "program");
+
+        ScreenReaderWatch watch(program);
+        QVERIFY(settled(program, desktop));
+        QCOMPARE(watch.running(), runsAtStart);
+
+        QDBusMessage change =
+            QDBusMessage::createSignal("/org/a11y/bus", "org.freedesktop.DBus.Properties", "PropertiesChanged");
+        change << changedInterface << QVariantMap{{changed, !readerAtStart}} << QStringList();
+        QVERIFY(desktop.send(change));
+        QVERIFY(settled(program, desktop));
+        QCOMPARE(watch.running(), runsAfter);
     }
 };
 
