@@ -9,7 +9,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 
@@ -37,32 +36,27 @@ public:
 };
 
 // A session bus of the test's own, with no service to start.
-class PrivateBus {
-public:
+struct PrivateBus {
     PrivateBus() {
-        QFile config(folder_.filePath("bus.conf"));
+        QFile config(folder.filePath("bus.conf"));
         config.open(QIODevice::WriteOnly);
-        config.write(("<busconfig><type>session</type><listen>unix:tmpdir=" + folder_.path().toUtf8() +
-                      "</listen><policy context='default'><allow send_destination='*'/>"
-                      "<allow receive_sender='*'/><allow own='*'/></policy></busconfig>"));
+        config.write("<busconfig><type>session</type><listen>unix:tmpdir=" + folder.path().toUtf8() +
+                     "</listen><policy context='default'><allow send_destination='*'/><allow receive_sender='*'/>"
+                     "<allow own='*'/></policy></busconfig>");
         config.close();
-        daemon_.start(QStandardPaths::findExecutable("dbus-daemon"),
-                      {"--config-file=" + config.fileName(), "--print-address=1", "--nofork"});
-        if (daemon_.waitForReadyRead(10000))
-            address = QString::fromUtf8(daemon_.readLine().trimmed());
+        daemon.start("dbus-daemon", {"--config-file=" + config.fileName(), "--print-address=1", "--nofork"});
+        address = daemon.waitForReadyRead(10000) ? QString::fromUtf8(daemon.readLine().trimmed()) : QString();
     }
     ~PrivateBus() {
-        for (const char* name : {"desktop", "program"})
-            QDBusConnection::disconnectFromBus(QString::fromLatin1(name));
-        daemon_.kill();
-        daemon_.waitForFinished();
+        QDBusConnection::disconnectFromBus("desktop");
+        QDBusConnection::disconnectFromBus("program");
+        daemon.kill();
+        daemon.waitForFinished();
     }
 
+    QTemporaryDir folder;
+    QProcess daemon;
     QString address;
-
-private:
-    QTemporaryDir folder_;
-    QProcess daemon_;
 };
 
 // Returns once the program has handled all that the desktop sent it before:
@@ -91,7 +85,6 @@ private slots:
     void textPieces_data() {
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("prompt");
-        QTest::addColumn<QString>("read");
         QTest::addColumn<int>("boundary");
         QTest::addColumn<int>("offset");
         QTest::addColumn<QStringList>("pieces");
@@ -100,8 +93,7 @@ private slots:
         const QString spaced = "12 ft.  Two m", prompt = "Select Unit ----->";
         const auto row = [](const char* name, const QString& shown, bool isPrompt, int boundary, int offset,
                             const QString& pieces) {
-            QTest::newRow(name) << shown << isPrompt << (isPrompt ? "Select Unit" : shown) << boundary << offset
-                                << pieces.split('|');
+            QTest::newRow(name) << shown << isPrompt << boundary << offset << pieces.split('|');
         };
         row("empty, character", "", false, character, 0, "0 0|0 0|0 0");
         row("empty, word at the end", "", false, word, -1, "0 0|0 0|0 0");
@@ -125,7 +117,6 @@ private slots:
     void textPieces() {
         QFETCH(QString, shown);
         QFETCH(bool, prompt);
-        QFETCH(QString, read);
         QFETCH(int, boundary);
         QFETCH(int, offset);
         QFETCH(QStringList, pieces);
@@ -134,6 +125,7 @@ private slots:
             markAsPrompt(box, shown);
         box.setText(shown);
         QAccessibleTextInterface* reading = readerOf(&box)->textInterface();
+        const QString read = prompt ? "Select Unit" : shown;  // the arrow after a prompt's words is not read
         QCOMPARE(reading->text(0, reading->characterCount()), read);
         using Ask = QString (QAccessibleTextInterface::*)(int, QAccessible::TextBoundaryType, int*, int*) const;
         QStringList found;
