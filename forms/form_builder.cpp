@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "runtime/accessible_presence.h"
 #include "runtime/controls.h"
 #include "runtime/fonts.h"
 #include "runtime/form_input.h"
@@ -101,6 +102,7 @@ QPushButton* buttonWithRole(const std::vector<QWidget*>& controls, std::span<con
 }  // namespace
 
 void buildControls(QWidget& client, std::span<const ControlRow> rows) {
+    markAsClientArea(client);
     // Before anything measures its text at the first paint.
     beforeFirstPaint(*client.window(), [window = QPointer<QWidget>(client.window())] {
         if (window)

@@ -14,7 +14,7 @@ namespace zelvar {
 // object name, place, size, text, colours, font and border; the first row
 // ends up in front of all the others; the controls that take the focus are
 // chained in tab-index order; the default and cancel buttons answer Enter and
-// Esc.
+// Esc. The client area is marked as one (markAsClientArea).
 void buildControls(QWidget& client, std::span<const ControlRow> rows);
 
 void buildMenuBar(QMenuBar& bar, std::span<const MenuRow> rows);

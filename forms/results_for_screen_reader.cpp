@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results_for_screen_reader.h"
 
+#include <QAccessible>
 #include <QStringList>
 #include <QWidget>
 #include <algorithm>
@@ -22,6 +23,18 @@ const ControlRow& layoutRow(std::string_view name) {
 
 QString unitWord(LengthUnit unit) {
     return qtText(unitName(unit));
+}
+
+// Qt tells a screen reader nothing of a new focus policy by itself.
+void takeTabFocus(QWidget& field, bool take) {
+    const Qt::FocusPolicy policy = take ? Qt::TabFocus : Qt::NoFocus;
+    if (field.focusPolicy() == policy)
+        return;
+    field.setFocusPolicy(policy);
+    QAccessible::State changed;
+    changed.focusable = true;
+    QAccessibleStateChangeEvent event(&field, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace
@@ -51,7 +64,7 @@ ResultsForScreenReader::ResultsForScreenReader(QWidget& client, const std::array
 void ResultsForScreenReader::adapt(bool screenReaderRuns) {
     screenReaderRuns_ = screenReaderRuns;
     for (const UnitInfo& unit : kUnits) {
-        fields_[unitIndex(unit.unit)]->setFocusPolicy(screenReaderRuns ? Qt::TabFocus : Qt::NoFocus);
+        takeTabFocus(*fields_[unitIndex(unit.unit)], screenReaderRuns);
         setSeenByScreenReader(*captions_[unitIndex(unit.unit)], !screenReaderRuns);
         name(unit.unit);
     }

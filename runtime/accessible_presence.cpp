@@ -8,6 +8,11 @@ namespace zelvar {
 namespace {
 
 constexpr char kUnseen[] = "zelvar_unseen_by_screen_reader";
+constexpr char kClientArea[] = "zelvar_client_area";
+
+bool isClientArea(const QObject* object) {
+    return object && object->metaObject() == &QWidget::staticMetaObject && object->property(kClientArea).toBool();
+}
 
 // A form's client area, read as Qt reads a plain widget, less the controls
 // left out.
@@ -39,16 +44,28 @@ private:
 };
 
 QAccessibleInterface* clientAreaFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(QWidget::staticMetaObject.className()) &&
-        object->metaObject() == &QWidget::staticMetaObject)
+    if (className == QLatin1String(QWidget::staticMetaObject.className()) && isClientArea(object))
         return new ClientAreaAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 
 }  // namespace
 
+void markAsClientArea(QWidget& client) {
+    client.setProperty(kClientArea, true);
+}
+
 void setSeenByScreenReader(QWidget& control, bool seen) {
+    if (control.property(kUnseen).toBool() == !seen)
+        return;
     control.setProperty(kUnseen, !seen);
+    // Qt's AT-SPI bridge passes these on as the client area's children
+    // changing; without them a screen reader keeps the children it has read.
+    // A window not shown yet has been read by none.
+    if (isClientArea(control.parent()) && control.window()->isVisible()) {
+        QAccessibleEvent event(&control, seen ? QAccessible::ObjectCreated : QAccessible::ObjectDestroyed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void installAccessiblePresence() {

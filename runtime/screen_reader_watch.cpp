@@ -24,26 +24,16 @@ const QString kScreenReaderEnabled = QStringLiteral("ScreenReaderEnabled");
 ScreenReaderWatch& ScreenReaderWatch::instance() {
     static QPointer<ScreenReaderWatch> watch;
     if (!watch) {
-        watch = new ScreenReaderWatch(QCoreApplication::instance());
-        watch->askTheBus();
+        const QString platform = QGuiApplication::platformName();
+        const bool bridged = platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+        watch = new ScreenReaderWatch(bridged ? QDBusConnection::sessionBus() : QDBusConnection(QString()),
+                                      QCoreApplication::instance());
     }
     return *watch;
 }
 
-ScreenReaderWatch::ScreenReaderWatch(QObject* parent) : QObject(parent) {}
-
-void ScreenReaderWatch::setRunning(bool running) {
-    if (running == running_)
-        return;
-    running_ = running;
-    emit runningChanged(running);
-}
-
-void ScreenReaderWatch::askTheBus() {
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
-        return;
-    QDBusConnection bus = QDBusConnection::sessionBus();
+ScreenReaderWatch::ScreenReaderWatch(const QDBusConnection& desktop, QObject* parent) : QObject(parent) {
+    QDBusConnection bus = desktop;
     if (!bus.isConnected())
         return;
     bus.connect(kService, kPath, kProperties, QStringLiteral("PropertiesChanged"), this,
@@ -58,6 +48,13 @@ void ScreenReaderWatch::askTheBus() {
             setRunning(reply.value().variant().toBool());
         answered->deleteLater();
     });
+}
+
+void ScreenReaderWatch::setRunning(bool running) {
+    if (running == running_)
+        return;
+    running_ = running;
+    emit runningChanged(running);
 }
 
 void ScreenReaderWatch::statusChanged(const QString& interface, const QVariantMap& changed, const QStringList&) {

@@ -6,6 +6,8 @@
 #include <QVariantMap>
 #include <functional>
 
+class QDBusConnection;
+
 namespace zelvar {
 
 // Whether a screen reader runs, as the desktop says: AT-SPI's
@@ -21,8 +23,13 @@ class ScreenReaderWatch : public QObject {
     Q_OBJECT
 
 public:
-    // The application's; it asks the bus when it is first used.
+    // The application's, on the session bus; it asks the bus when it is
+    // first used.
     static ScreenReaderWatch& instance();
+
+    // Follows the property as the desktop announces it on bus, from now on;
+    // on a bus that is not connected, none runs.
+    explicit ScreenReaderWatch(const QDBusConnection& bus, QObject* parent = nullptr);
 
     bool running() const { return running_; }
 
@@ -36,9 +43,6 @@ private slots:
     void statusChanged(const QString& interface, const QVariantMap& changed, const QStringList& invalidated);
 
 private:
-    explicit ScreenReaderWatch(QObject* parent);
-    void askTheBus();
-
     bool running_ = false;
 };
 

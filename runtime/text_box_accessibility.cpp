@@ -2,13 +2,20 @@
 #include "text_box_accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QEvent>
+#include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QLineEdit>
+#include <QPointer>
+#include <QRawFont>
 #include <QTextBoundaryFinder>
+#include <QTextLayout>
 #include <QValidator>
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -79,6 +86,158 @@ public:
 private:
     std::vector<int> bounds_;
     bool characters_;
+};
+
+// The first x in box from which a click puts the cursor after the character
+// at offset: the middle of that character, as the box itself places it. The
+// box lays out its whole text for every x tried.
+int crossingAskedOfBox(QLineEdit& box, int offset, int reach) {
+    int low = -reach, high = reach;
+    while (low < high) {
+        const int x = low + (high - low) / 2;
+        if (box.cursorPositionAt(QPoint(x, box.height() / 2)) > offset)
+            high = x;
+        else
+            low = x + 1;
+    }
+    return low;
+}
+
+// Whether a character keeps to its own place in a line of text laid out left
+// to right: no right-to-left letter, no mark joining the one before, no
+// invisible control that embeds or joins.
+bool standsAlone(QChar c) {
+    if (c.isSurrogate() || c.category() == QChar::Other_Format)
+        return false;
+    switch (c.direction()) {
+    case QChar::DirL:
+    case QChar::DirEN:
+    case QChar::DirES:
+    case QChar::DirET:
+    case QChar::DirCS:
+    case QChar::DirWS:
+    case QChar::DirON: return true;
+    default: return false;
+    }
+}
+
+// Each character's crossing (see crossingAskedOfBox) in the line's own x, for
+// text laid out as a line edit lays out its own. A click goes to the nearest
+// character edge, the earlier one when both are as near, so the crossing is
+// the first whole x past the middle of the two edges. Empty unless every
+// character has a glyph of its own, the one its font has for it: around a
+// mark, a ligature or right-to-left text the box places its cursor in ways
+// only it knows, and not always further right for a click further right.
+std::vector<int> lineCrossings(const QString& text, const QFont& font) {
+    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), standsAlone))
+        return {};
+    QTextLayout layout(text, font);
+    QTextOption option = layout.textOption();
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+
+    // Edges in 64ths of a pixel, the unit Qt lays text out in.
+    std::vector<qint64> edges;
+    edges.reserve(text.size() + 1);
+    for (const QGlyphRun& run : line.glyphRuns()) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const qsizetype first = qsizetype(edges.size());
+        // Another glyph than the font's own for its character: a ligature or
+        // some other substitution.
+        if (first + glyphs.size() > text.size() ||
+            run.rawFont().glyphIndexesForString(text.sliced(first, glyphs.size())) != glyphs)
+            return {};
+        for (const QPointF& at : run.positions())
+            edges.push_back(qRound64(at.x() * 64));
+    }
+    if (qsizetype(edges.size()) != text.size() || edges.front() != 0)
+        return {};
+    edges.push_back(qRound64(line.cursorToX(int(text.size())) * 64));
+    std::vector<int> crossings;
+    crossings.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (edges[i + 1] <= edges[i] || !layout.isValidCursorPosition(int(i)))
+            return {};
+        crossings.push_back(int((edges[i] + edges[i + 1]) / 128 + 1));
+    }
+    return crossings;
+}
+
+// Counts a box's paints: a line edit scrolls its text only as it paints.
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QLineEdit& box) : QObject(&box) { box.installEventFilter(this); }
+    int count() const { return count_; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++count_;
+        return false;
+    }
+
+private:
+    int count_ = 0;
+};
+
+// Each character's crossing in a box. A screen reader asks for every
+// character, and a search through the box lays out the whole text at every
+// step; this lays it out once, and asks the box twice each time it paints.
+class Crossings {
+public:
+    int at(QLineEdit& box, int offset) {
+        follow(box);
+        return shift_ ? inLine_[offset] + *shift_ : crossingAskedOfBox(box, offset, reach(box));
+    }
+
+private:
+    // Where the box shows its text: its frame and margins, and how far it
+    // has scrolled when it last painted.
+    using View = std::tuple<int, QRect, QRect, QMargins>;
+
+    void follow(QLineEdit& box) {
+        if (!paints_)
+            paints_ = new PaintCount(box);
+        const QString text = box.text();
+        if (text != text_ || box.font() != font_) {
+            text_ = text;
+            font_ = box.font();
+            textWidth_.reset();
+            inLine_ = box.layoutDirection() == Qt::LeftToRight ? lineCrossings(text_, font_) : std::vector<int>{};
+            view_.reset();
+        }
+        const View view{paints_->count(), box.rect(), box.contentsRect(), box.textMargins()};
+        if (view_ == view)
+            return;
+        view_ = view;
+        shift_.reset();
+        if (inLine_.empty())
+            return;
+        // The box shifts the line as a whole: the first crossing gives the
+        // shift, and the last confirms that the box lays the line out alike.
+        const int last = int(inLine_.size()) - 1;
+        const int shift = crossingAskedOfBox(box, 0, reach(box)) - inLine_.front();
+        if (crossingAskedOfBox(box, last, reach(box)) == inLine_[last] + shift)
+            shift_ = shift;
+    }
+
+    // Far enough either way for any crossing.
+    int reach(const QLineEdit& box) {
+        if (!textWidth_)
+            textWidth_ = box.fontMetrics().horizontalAdvance(text_);
+        return *textWidth_ + box.width();
+    }
+
+    QPointer<PaintCount> paints_;
+    QString text_;
+    QFont font_;
+    std::optional<int> textWidth_;
+    std::vector<int> inLine_;
+    std::optional<View> view_;
+    std::optional<int> shift_;
 };
 
 class TextBoxAccessible : public QAccessibleWidget,
@@ -179,16 +338,8 @@ public:
         const int width = metrics.horizontalAdvance(character);
         // A click lands the cursor after the character from its middle on; no
         // public call gives a character's place, so that middle is sought.
-        const int reach = metrics.horizontalAdvance(box()->text()) + box()->width();
-        int low = -reach, high = reach;
-        while (low < high) {
-            const int x = low + (high - low) / 2;
-            if (box()->cursorPositionAt(QPoint(x, box()->height() / 2)) > offset)
-                high = x;
-            else
-                low = x + 1;
-        }
-        const QRect inBox(low - width / 2, (box()->height() - metrics.height()) / 2, width, metrics.height());
+        const QRect inBox(crossings_.at(*box(), offset) - width / 2, (box()->height() - metrics.height()) / 2, width,
+                          metrics.height());
         return inBox.translated(box()->mapToGlobal(QPoint(0, 0)));
     }
     void scrollToSubstring(int start, int end) override {
@@ -264,6 +415,7 @@ private:
         std::optional<Pieces> pieces;
     };
     mutable std::array<Cached, 3> cache_;
+    mutable Crossings crossings_;
 };
 
 QAccessibleInterface* textBoxFactory(const QString& className, QObject* object) {
