@@ -23,8 +23,8 @@ enum class Notation { Shortest, Fixed };
 
 // The shortest number, in the reader's form ('.'), that the entry narrows
 // back to `entered` (finite): "70" for 70, "0.33333334" for the single
-// nearest 1/3. Notation::Fixed never writes an exponent: "1000000000000"
-// rather than "1e+12".
+// nearest 1/3. Notation::Fixed writes the same digits without an exponent:
+// "1000000000000" rather than "1e+12".
 std::string shortestEntryNumber(float entered, Notation notation = Notation::Shortest);
 
 }  // namespace zelvar

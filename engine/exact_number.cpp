@@ -201,7 +201,7 @@ ExactRatio ExactRatio::decimal(std::string_view wholeDigits, std::string_view fr
 
 std::optional<ExactRatio> ExactRatio::scientific(std::string_view wholeDigits, std::string_view fractionDigits,
                                                  std::int64_t exponent) {
-    constexpr std::int64_t kHighest = 400, kLowest = -2000;
+    constexpr std::int64_t kHighest = 400, kLowest = -40000;
     const std::size_t firstWhole = std::min(wholeDigits.find_first_not_of('0'), wholeDigits.size());
     const std::size_t firstFraction = std::min(fractionDigits.find_first_not_of('0'), fractionDigits.size());
     if (firstWhole == wholeDigits.size() && firstFraction == fractionDigits.size())

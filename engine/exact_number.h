@@ -76,8 +76,9 @@ public:
     static ExactRatio decimal(std::string_view wholeDigits, std::string_view fractionDigits);
     // "12", "345" and 2 for 12.345E2. Nothing when the value lies beyond
     // 10^400, far past the double range. An exponent that puts a value
-    // below 10^-2000 is raised to put it there: far below the smallest
-    // single, it rounds every sum it is part of as the smaller value would.
+    // below 10^-40000 is raised to put it there: a sum of it and numbers of
+    // fewer digits than that, at a tie between two doubles or not, rounds as
+    // with the smaller value.
     static std::optional<ExactRatio> scientific(std::string_view wholeDigits, std::string_view fractionDigits,
                                                 std::int64_t exponent);
 

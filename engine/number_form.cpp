@@ -45,8 +45,8 @@ public:
         if (count == 0)
             return 0;
         if (longest == at_ && (take("E") || take("e"))) {
-            if (!take("+"))
-                take("-");
+            if (!take("+") && !take("-"))
+                take(kMinusSign);
             if (digits() > 0)
                 longest = at_;
         }

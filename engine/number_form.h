@@ -24,7 +24,8 @@ struct NumberForm {
 //  - the user's: an optional sign ('+', '-' or the minus sign U+2212),
 //    digits either ungrouped or grouped in threes (one to three first, not
 //    starting with 0), optionally the decimal mark and digits, at least one
-//    digit in all, and optionally E or e, an optional sign and digits;
+//    digit in all, and optionally E or e, an optional sign (U+2212 too)
+//    and digits;
 //  - the reader's own, as the entry reads it (isWholeNumber).
 // A text both read is taken in the user's form: "1.500" is 1500 for a user
 // who groups with '.'.

@@ -137,16 +137,16 @@ public:
         };
         std::optional<Quantity> first;
         std::optional<LengthUnit> last;
-        std::size_t numbersLength = 0;  // as the entry counts it
+        std::size_t numbersLength = 0;  // as written in the length's text, as the entry counts it
         int parts = 0;
         do {
             if (parts > 0)
                 written_ += ' ';
-            const std::size_t quantityStart = parts == 0 ? 0 : pos_;
+            const std::size_t writtenBefore = written_.size();
             std::optional<Quantity> quantity = readQuantity(parts == 0);
             if (!quantity)
                 return std::nullopt;
-            numbersLength += entryLength(text_.substr(quantityStart, pos_ - quantityStart));
+            numbersLength += entryLength(std::string_view(written_).substr(writtenBefore));
             std::optional<LengthUnit> unit;
             if (skipSpaces()) {
                 unit = readUnit();
@@ -254,19 +254,11 @@ private:
         const std::size_t start = pos_;
         if (const VulgarFraction* vulgar = takeVulgarFraction())
             return vulgarValue({}, *vulgar, negative);
-        if (const std::string_view whole = digits(); !whole.empty()) {
-            if (takeSlash())
-                return readFraction(whole, {}, negative);
-            skipSpaces();
-            if (const VulgarFraction* vulgar = takeVulgarFraction())
-                return vulgarValue(whole, *vulgar, negative);
-            if (const std::string_view numerator = digits(); !numerator.empty() && takeSlash())
-                return readFraction(numerator, whole, negative);
-        }
+        if (const std::string_view numerator = digits(); !numerator.empty() && takeSlash())
+            return readFraction(numerator, {}, negative);
         // A number, its sign and all.
         const std::size_t from = first ? 0 : start;
-        if (!first && (text_.substr(start).starts_with("+") || text_.substr(start).starts_with("-") ||
-                       text_.substr(start).starts_with(kMinusSign)))
+        if (!first && (take("+") || take("-") || take(kMinusSign)))
             return std::nullopt;
         pos_ = from + numberPrefixLength(text_.substr(from), form_);
         if (pos_ <= start)
@@ -274,13 +266,46 @@ private:
         leaveAttachedUnitWord(from);
         const std::string_view typed = text_.substr(from, pos_ - from);
         std::optional<std::string> number = readerText(typed, form_);
-        if (!number)
+        // A grouped number is no numerator: "1 000/3" is neither 1000/3
+        // nor 1 0/3 where digits group with spaces.
+        if (!number || rest().starts_with("/") || rest().starts_with(kFractionSlash))
+            return std::nullopt;
+        const std::size_t afterNumber = pos_;
+        if (std::optional<Quantity> mixed = readProperFraction({typed, *number}, negative))
+            return mixed;
+        if (pos_ != afterNumber)  // a fraction, but no proper one
             return std::nullopt;
         const double value = ReadNumber(*number);
         if (!first && std::signbit(value))
             return std::nullopt;
         written_ += typed;
         return Quantity{std::move(number), value, std::signbit(value), {}};
+    }
+
+    // A whole number before a proper fraction: as typed, and in the
+    // reader's form.
+    struct WholePart {
+        std::string_view typed;
+        std::string_view number;
+    };
+
+    // After a whole number, its proper fraction, if one follows: "3 1/2",
+    // "3½", "1,000 1/2". A numerator does not start with 0. Where no
+    // fraction follows, nothing is read.
+    std::optional<Quantity> readProperFraction(WholePart whole, bool negative) {
+        if (whole.number.starts_with("-") || whole.number.starts_with("+"))
+            whole.number.remove_prefix(1);
+        if (whole.number.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::nullopt;
+        const std::size_t afterWhole = pos_;
+        skipSpaces();
+        if (const VulgarFraction* vulgar = takeVulgarFraction())
+            return vulgarValue(whole, *vulgar, negative);
+        if (const std::string_view numerator = digits();
+            !numerator.empty() && !numerator.starts_with("0") && takeSlash())
+            return readFraction(numerator, whole, negative);
+        pos_ = afterWhole;
+        return std::nullopt;
     }
 
     // A radix number runs on into the letters after it, which may be a unit
@@ -301,33 +326,33 @@ private:
 
     // After the slash: the denominator of a/b, or of a mixed number's proper
     // fraction when there is a whole part.
-    std::optional<Quantity> readFraction(std::string_view numeratorDigits, std::string_view wholeDigits,
-                                         bool negative) {
+    std::optional<Quantity> readFraction(std::string_view numeratorDigits, WholePart whole, bool negative) {
         const std::string_view denominatorDigits = digits();
         const Natural numerator = Natural::fromDigits(numeratorDigits);
         const Natural denominator = Natural::fromDigits(denominatorDigits);
-        if (denominator.isZero() || (!wholeDigits.empty() && !(numerator < denominator)))
+        if (denominator.isZero() || (!whole.number.empty() && !(numerator < denominator)))
             return std::nullopt;
-        writeWholePart(wholeDigits);
+        writeWholePart(whole);
         ((written_ += numeratorDigits) += '/') += denominatorDigits;
         return Quantity{std::nullopt, 0, negative,
-                        ExactRatio(Natural::fromDigits(wholeDigits) * denominator + numerator, denominator)};
+                        ExactRatio(Natural::fromDigits(whole.number) * denominator + numerator, denominator)};
     }
 
-    Quantity vulgarValue(std::string_view wholeDigits, const VulgarFraction& vulgar, bool negative) {
-        writeWholePart(wholeDigits);
+    Quantity vulgarValue(WholePart whole, const VulgarFraction& vulgar, bool negative) {
+        writeWholePart(whole);
         ((written_ += std::to_string(vulgar.numerator)) += '/') += std::to_string(vulgar.denominator);
         const Natural denominator(vulgar.denominator);
         return Quantity{
             std::nullopt, 0, negative,
-            ExactRatio(Natural::fromDigits(wholeDigits) * denominator + Natural(vulgar.numerator), denominator)};
+            ExactRatio(Natural::fromDigits(whole.number) * denominator + Natural(vulgar.numerator), denominator)};
     }
 
-    void writeWholePart(std::string_view wholeDigits) {
-        if (written_.empty())
+    // A fraction alone takes the length's sign; a whole part has it.
+    void writeWholePart(WholePart whole) {
+        if (!whole.typed.empty())
+            (written_ += whole.typed) += ' ';
+        else if (written_.empty())
             written_ += typedSign();
-        if (!wholeDigits.empty())
-            (written_ += wholeDigits) += ' ';
     }
 
     std::optional<LengthUnit> readUnit() {

@@ -29,7 +29,8 @@ struct WrittenLength {
     // to the same length.
     std::string text;
     LengthUnit unit;  // the one unit named, or the smallest of a compound
-    double value;     // the length in that unit, to the nearest double
+    double value;     // the length in that unit, to the nearest double (0 below the
+                      // normal range, which no single keeps)
     float entered;    // that value narrowed as the entry narrows it
     bool compound;    // two or more parts
     // What the entry takes for it, which CONVERT reads back to `entered`: a

@@ -64,7 +64,7 @@ QList<RunnerAction> KRunnerSearch::Actions() {
 
 QList<RunnerMatch> KRunnerSearch::Match(const QString& query) {
     idle_.restart();
-    if (query.size() > kLongestEntry)
+    if (std::size_t(query.size()) > kLongestLengthText)
         return {};
     const QStringList ids = results_.ids(query.toStdString());
     QList<RunnerMatch> matches;

@@ -99,6 +99,8 @@ private slots:
         QTest::newRow("de exponent") << de << "+1,5E-3"
                                      << "+1.5E-3";
         QTest::newRow("de minus sign") << de << QStringLiteral("\u22127,5") << "-7.5";
+        QTest::newRow("fi minus signs, as Qt writes them")
+            << QLocale("fi_FI") << QStringLiteral("\u22121,5E\u221203") << "-1.5E-03";
         QTest::newRow("ch space") << ch << "1 234.5" << QString();
         QTest::newRow("de group of one") << de << "1.5" << QString();
         QTest::newRow("de leading zero group") << de << "0.001" << QString();
