@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "units.h"
+
+namespace zelvar {
+
+// Text as the reader matches words in it: each code point through
+// foldedCharacters() (compatibility forms, full case folding, no
+// diacritical marks), so that "FUSS", "Fuss" and "fuß" are one word, "MİL"
+// is "mil" and "５" is "5". ASCII only lowers its letters.
+std::string foldedForMatching(std::string_view utf8);
+
+// The vocabulary language of a locale name as the environment gives one
+// ("de_DE.UTF-8" is "de", "zh_TW" is "zh_Hant", "pt" is "pt_PT"); nothing
+// for a language the program has no words for, or for C and POSIX.
+std::optional<std::string_view> vocabularyLanguage(std::string_view localeName);
+
+// The words read for units and connectors in the active languages: English
+// always, so that "ft" and "in" work for everyone, and the languages named;
+// no other language's words, so that one language's word never means
+// another's unit. Words are folded once, when the vocabulary is made, and
+// looked up through a hash.
+class UnitVocabulary {
+public:
+    // Languages as vocabularyLanguage names them; unknown ones are left out.
+    explicit UnitVocabulary(std::span<const std::string> languages = {});
+
+    // English alone, made once.
+    static const UnitVocabulary& english();
+
+    // The unit a folded word names; nothing for any other word, and for a
+    // word an active language refuses.
+    std::optional<LengthUnit> unit(std::string_view folded) const;
+    bool isConnector(std::string_view folded) const;
+
+    // The byte lengths of the folded words, longest first: the lengths a
+    // reader looking for a word at a place has to try.
+    std::span<const std::size_t> wordLengths() const { return wordLengths_; }
+    std::span<const std::size_t> connectorLengths() const { return connectorLengths_; }
+
+    const std::vector<std::string>& languages() const { return languages_; }
+
+private:
+    std::vector<std::string> languages_;  // English first
+    std::unordered_map<std::string, LengthUnit> units_;
+    std::unordered_set<std::string> connectors_;
+    std::unordered_set<std::string> refused_;
+    std::vector<std::size_t> wordLengths_, connectorLengths_;
+};
+
+}  // namespace zelvar
