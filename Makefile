@@ -17,7 +17,7 @@ define setup
 @cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) $(2) >/dev/null
 endef
 
-.PHONY: all build run test bench screenshots deb fuzz test-sanitize clean
+.PHONY: all build run test bench screenshots deb fuzz test-sanitize unit-words clean
 
 all: build
 
@@ -84,6 +84,12 @@ test-sanitize:
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
 	    ctest --output-on-failure -j $(JOBS)
+
+# engine/unit_vocabulary_data.cpp written again from the installed ICU's CLDR
+# data and engine/unit_words_overlay.txt (scripts/unit_words/); commit it.
+unit-words:
+	$(call setup,test)
+	@cmake --build $(BUILD) --target unit-words
 
 clean:
 	@rm -rf $(BUILD) build-deb build-fuzz build-sanitize
