@@ -133,7 +133,8 @@ public:
             std::optional<Quantity> quantity = readQuantity(parts == 0);
             if (!quantity)
                 return std::nullopt;
-            numbersLength += entryLength(std::string_view(written_).substr(writtenBefore));
+            const std::string_view number = std::string_view(written_).substr(writtenBefore);
+            numbersLength += entryLength(number);
             std::optional<LengthUnit> unit;
             if (skipSpaces()) {
                 unit = readUnit();
@@ -153,6 +154,7 @@ public:
                 add(*quantity, *unit);
             else
                 first = std::move(quantity);
+            parts_.push_back({std::string(number), *unit});
             (written_ += ' ') += unitName(*unit);
             last = unit;
             ++parts;
@@ -175,7 +177,8 @@ public:
         }
         const auto entered = static_cast<float>(value);
         std::string entry = oneNumber ? *std::move(first->number) : entryFor(value, entered);
-        return WrittenLength{std::move(written_), *last, value, entered, parts > 1, std::move(entry), std::nullopt};
+        return WrittenLength{std::move(written_), *last, value, entered, parts > 1, std::move(entry), std::nullopt,
+                             std::move(parts_)};
     }
 
     std::string_view whyNot() const { return whyNot_; }
@@ -388,6 +391,7 @@ private:
     std::size_t pos_ = 0;
     std::size_t signEnd_ = 0;
     std::string written_;
+    std::vector<WrittenPart> parts_;
     std::string_view whyNot_;
 };
 

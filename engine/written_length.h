@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "entry_text.h"
 #include "number_form.h"
@@ -21,6 +22,13 @@ struct LengthTarget {
 };
 
 inline constexpr LengthTarget kFeetAndInches{};
+
+// One part of a written length: its number as the length's text writes it
+// ("5", "10,5", "3 1/2") and its unit.
+struct WrittenPart {
+    std::string number;
+    LengthUnit unit;
+};
 
 // A length as people write it, read into what the window would hold.
 struct WrittenLength {
@@ -41,6 +49,7 @@ struct WrittenLength {
     // that overflows alike.
     std::string entry;
     std::optional<LengthTarget> target;
+    std::vector<WrittenPart> parts;  // in the order written; a sign before all is the first number's
 };
 
 // The longest text read as a length, in bytes: numbers as long as the entry
