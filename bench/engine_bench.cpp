@@ -41,18 +41,32 @@ void BM_ReadNumber(benchmark::State& state) {
 BENCHMARK(BM_ReadNumber);
 
 // A length as a search or a terminal line gives it: a simple one, and
-// compounds with and without a fraction.
+// compounds with and without a fraction; a German compound beside its
+// English form, and a text that is no length, with German words active.
 void BM_readWrittenLength(benchmark::State& state) {
-    static constexpr const char* kTexts[] = {"5 ft", "5 ft 10 in", "5' 7 1/2\"", "1 m 80"};
-    const char* text = kTexts[state.range(0)];
-    state.SetLabel(text);
+    struct Case {
+        const char* text;
+        bool german;
+    };
+    static constexpr Case kCases[] = {{"5 ft", false},
+                                      {"5 ft 10 in", false},
+                                      {"5' 7 1/2\"", false},
+                                      {"1 m 80", false},
+                                      {"5 ft 10 in in cm", false},
+                                      {"5 Fu\u00df 10 Zoll in cm", true},
+                                      {"firefox", false},
+                                      {"firefox", true}};
+    const Case& reading = kCases[state.range(0)];
+    state.SetLabel(std::string(reading.text) + (reading.german ? " (de)" : ""));
     const NumberForm form{".", {","}};
+    static const UnitVocabulary german(std::vector<std::string>{"de"});
+    const UnitVocabulary& vocabulary = reading.german ? german : UnitVocabulary::english();
     for (auto _ : state) {
-        std::optional<WrittenLength> length = readWrittenLength(text, form);
+        std::optional<WrittenLength> length = readWrittenLength(reading.text, form, vocabulary);
         benchmark::DoNotOptimize(length);
     }
 }
-BENCHMARK(BM_readWrittenLength)->DenseRange(0, 3);
+BENCHMARK(BM_readWrittenLength)->DenseRange(0, 7);
 
 }  // namespace
 

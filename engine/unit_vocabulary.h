@@ -19,6 +19,11 @@ namespace zelvar {
 // is "mil" and "５" is "5". ASCII only lowers its letters.
 std::string foldedForMatching(std::string_view utf8);
 
+// Whether a word may end, or start, at `at` in text: at either end, and
+// wherever the characters on both sides are not both letters of an
+// alphabetic script. Japanese and Chinese words need no space around them.
+bool isWordBoundary(std::string_view text, std::size_t at);
+
 // The vocabulary language of a locale name as the environment gives one
 // ("de_DE.UTF-8" is "de", "zh_TW" is "zh_Hant", "pt" is "pt_PT"); nothing
 // for a language the program has no words for, or for C and POSIX.
@@ -50,10 +55,17 @@ public:
     const std::vector<std::string>& languages() const { return languages_; }
 
 private:
+    // Looked up by string_view, with no string made for the key.
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    using WordSet = std::unordered_set<std::string, Hash, std::equal_to<>>;
+
     std::vector<std::string> languages_;  // English first
-    std::unordered_map<std::string, LengthUnit> units_;
-    std::unordered_set<std::string> connectors_;
-    std::unordered_set<std::string> refused_;
+    std::unordered_map<std::string, LengthUnit, Hash, std::equal_to<>> units_;
+    WordSet connectors_;
+    WordSet refused_;
     std::vector<std::size_t> wordLengths_, connectorLengths_;
 };
 

@@ -12,27 +12,17 @@
 #include "conversion_table.h"
 #include "exact_number.h"
 #include "read_number.h"
-#include "unit_words.h"
+#include "unit_vocabulary.h"
 
 namespace zelvar {
 namespace {
 
 using enum LengthUnit;
 
-constexpr std::array<std::string_view, 5> kConnectors = {"in", "to", "as", "=", ">"};
-
-// The ways to ask for feet and inches, word by word.
-struct TargetForm {
-    std::array<std::string_view, 3> words;
-    std::size_t count;
-};
-constexpr std::array<TargetForm, 5> kFeetAndInchesForms = {{
-    {{"ft", "in"}, 2},
-    {{"ft+in"}, 1},
-    {{"feet", "and", "inches"}, 3},
-    {{"feet", "inches"}, 2},
-    {{"'\""}, 1},
-}};
+// The ways to ask for feet and inches, folded, their words one space apart.
+constexpr std::array<std::string_view, 5> kFeetAndInchesForms = {"ft in", "ft+in", "feet and inches", "feet inches",
+                                                                 "'\""};
+constexpr std::size_t kLongestFeetAndInchesForm = 15;
 
 // The vulgar fraction characters, as UTF-8, and their values.
 struct VulgarFraction {
@@ -53,6 +43,7 @@ constexpr std::string_view kMinusSign = "\u2212";
 constexpr std::string_view kFractionSlash = "\u2044";
 constexpr std::string_view kPrime = "\u2032";
 constexpr std::string_view kDoublePrime = "\u2033";
+constexpr std::string_view kTwoPrimes = "\u2032\u2032";  // what folding makes of the double prime
 
 // A bare last number: the unit it is in after the unit before it, and the
 // bound it must stay below.
@@ -65,11 +56,6 @@ constexpr std::array<ImpliedPart, 2> kImpliedParts = {{
     {Feet, Inches, 12, "a bare number after feet is inches, and must be below 12"},
     {Meters, Centimeters, 100, "a bare number after metres is centimetres, and must be below 100"},
 }};
-
-bool isConnector(std::string_view word) {
-    return std::any_of(kConnectors.begin(), kConnectors.end(),
-                       [word](auto c) { return sameIgnoringAsciiCase(word, c); });
-}
 
 bool hasControlCharacter(std::string_view text) {
     return std::any_of(text.begin(), text.end(), [](char c) {
@@ -119,7 +105,8 @@ std::optional<ExactRatio> exactMagnitude(std::string_view number) {
 // goes.
 class LengthReader {
 public:
-    LengthReader(std::string_view text, const NumberForm& form) : text_(text), form_(form) {}
+    LengthReader(std::string_view text, const NumberForm& form, const UnitVocabulary& vocabulary)
+        : text_(text), form_(form), vocabulary_(vocabulary) {}
 
     std::optional<WrittenLength> read() {
         const bool signed_ = take("-") || take(kMinusSign) || take("+");
@@ -146,7 +133,8 @@ public:
             std::optional<Quantity> quantity = readQuantity(parts == 0);
             if (!quantity)
                 return std::nullopt;
-            numbersLength += entryLength(std::string_view(written_).substr(writtenBefore));
+            const std::string_view number = std::string_view(written_).substr(writtenBefore);
+            numbersLength += entryLength(number);
             std::optional<LengthUnit> unit;
             if (skipSpaces()) {
                 unit = readUnit();
@@ -166,6 +154,7 @@ public:
                 add(*quantity, *unit);
             else
                 first = std::move(quantity);
+            parts_.push_back({std::string(number), *unit});
             (written_ += ' ') += unitName(*unit);
             last = unit;
             ++parts;
@@ -188,7 +177,8 @@ public:
         }
         const auto entered = static_cast<float>(value);
         std::string entry = oneNumber ? *std::move(first->number) : entryFor(value, entered);
-        return WrittenLength{std::move(written_), *last, value, entered, parts > 1, std::move(entry), std::nullopt};
+        return WrittenLength{std::move(written_), *last, value, entered, parts > 1, std::move(entry), std::nullopt,
+                             std::move(parts_)};
     }
 
     std::string_view whyNot() const { return whyNot_; }
@@ -317,7 +307,7 @@ private:
         while (wordEnd < text_.size() && isAsciiLetter(text_[wordEnd]))
             ++wordEnd;
         for (std::size_t split = from + 3; split < pos_; ++split) {
-            if (unitFromWord(text_.substr(split, wordEnd - split))) {
+            if (vocabulary_.unit(text_.substr(split, wordEnd - split))) {
                 pos_ = split;
                 return;
             }
@@ -356,14 +346,20 @@ private:
     }
 
     std::optional<LengthUnit> readUnit() {
-        if (take("''") || take("\"") || take(kDoublePrime))
+        if (take("''") || take("\"") || take(kDoublePrime) || take(kTwoPrimes))
             return Inches;
         if (take("'") || take(kPrime))
             return Feet;
-        const std::size_t start = pos_;
-        while (!atEnd() && isAsciiLetter(text_[pos_]))
-            ++pos_;
-        return unitFromWord(text_.substr(start, pos_ - start));
+        // The longest word the vocabulary has here that ends a word.
+        for (const std::size_t length : vocabulary_.wordLengths()) {
+            if (length > text_.size() - pos_ || !isWordBoundary(text_, pos_ + length))
+                continue;
+            if (const std::optional<LengthUnit> unit = vocabulary_.unit(text_.substr(pos_, length))) {
+                pos_ += length;
+                return unit;
+            }
+        }
+        return std::nullopt;
     }
 
     static const ImpliedPart* impliedAfter(std::optional<LengthUnit> last) {
@@ -391,87 +387,95 @@ private:
 
     std::string_view text_;
     const NumberForm& form_;
+    const UnitVocabulary& vocabulary_;
     std::size_t pos_ = 0;
     std::size_t signEnd_ = 0;
     std::string written_;
+    std::vector<WrittenPart> parts_;
     std::string_view whyNot_;
 };
 
-// The last words of a text trimmed of spaces, last first: enough for a
-// connector and the longest target.
-struct Ending {
-    std::array<std::string_view, 4> words;
-    std::size_t count = 0;
-};
-
-Ending endingOf(std::string_view text) {
-    Ending ending;
-    while (!text.empty() && ending.count < ending.words.size()) {
-        const std::size_t space = text.rfind(' ');
-        const std::size_t start = space == std::string_view::npos ? 0 : space + 1;
-        ending.words[ending.count++] = text.substr(start);
-        text = trimmedSpaces(text.substr(0, start));
+// A text with each run of spaces made one space, and none at its ends.
+std::string withSingleSpaces(std::string_view text) {
+    std::string single;
+    single.reserve(text.size());
+    for (const char c : trimmedSpaces(text)) {
+        if (c != ' ' || single.back() != ' ')
+            single += c;
     }
-    return ending;
+    return single;
 }
 
-// The target made of the text's last `count` words, if they make one.
-std::optional<LengthTarget> targetOf(const Ending& ending, std::size_t count) {
-    if (count == 1) {
-        if (const std::optional<LengthUnit> unit = unitFromWord(ending.words[0]))
-            return LengthTarget{unit};
-    }
-    for (const TargetForm& form : kFeetAndInchesForms) {
-        bool same = form.count == count;
-        for (std::size_t i = 0; same && i < count; ++i)
-            same = sameIgnoringAsciiCase(ending.words[count - 1 - i], form.words[i]);
-        if (same)
-            return kFeetAndInches;
-    }
+// The target a whole folded text names: a unit word, or feet and inches.
+std::optional<LengthTarget> targetNamed(std::string_view text, const UnitVocabulary& vocabulary) {
+    if (const std::optional<LengthUnit> unit = vocabulary.unit(text))
+        return LengthTarget{unit};
+    if (std::find(kFeetAndInchesForms.begin(), kFeetAndInchesForms.end(), text) != kFeetAndInchesForms.end())
+        return kFeetAndInches;
     return std::nullopt;
+}
+
+// A length and its target split at the connector before the target.
+struct Split {
+    std::string_view length;
+    std::optional<LengthTarget> target;
+};
+
+// The shortest target that ends the text, after a connector: "5 in in cm"
+// is 5 inches in centimetres. Words of Japanese and Chinese need no space
+// around them ("5英尺等于多少米").
+Split splitAtTarget(std::string_view text, const UnitVocabulary& vocabulary) {
+    const std::size_t longest =
+        std::max(vocabulary.wordLengths().empty() ? 0 : vocabulary.wordLengths().front(), kLongestFeetAndInchesForm);
+    for (std::size_t start = text.size(); start-- > 0 && text.size() - start <= longest;) {
+        if ((static_cast<unsigned char>(text[start]) & 0xC0) == 0x80 || !isWordBoundary(text, start))
+            continue;
+        const std::optional<LengthTarget> target = targetNamed(text.substr(start), vocabulary);
+        if (!target)
+            continue;
+        const std::string_view before = trimmedSpaces(text.substr(0, start));
+        for (const std::size_t length : vocabulary.connectorLengths()) {
+            const std::size_t at = before.size() - std::min(length, before.size());
+            if (length <= before.size() && isWordBoundary(before, at) && vocabulary.isConnector(before.substr(at)))
+                return {trimmedSpaces(before.substr(0, at)), target};
+        }
+    }
+    return {text, std::nullopt};
 }
 
 // The length and its target; why a text is none, where there is more to say.
 std::optional<WrittenLength> readLengthAndTarget(std::string_view text, const NumberForm& form,
-                                                 std::string_view& whyNot) {
+                                                 const UnitVocabulary& vocabulary, std::string_view& whyNot) {
     if (text.size() > kLongestLengthText || hasControlCharacter(text))
         return std::nullopt;
-    text = trimmedSpaces(text);
-    std::optional<LengthTarget> target;
-    const Ending ending = endingOf(text);
-    for (std::size_t count = 1; count < ending.count && !target; ++count) {
-        if (isConnector(ending.words[count]) && (target = targetOf(ending, count)))
-            text = trimmedSpaces(text.substr(0, ending.words[count].data() - text.data()));
-    }
-    if (text.empty())
+    const std::string folded = withSingleSpaces(foldedForMatching(text));
+    const Split split = splitAtTarget(folded, vocabulary);
+    if (split.length.empty())
         return std::nullopt;
-    LengthReader reader(text, form);
+    LengthReader reader(split.length, form, vocabulary);
     std::optional<WrittenLength> length = reader.read();
     whyNot = reader.whyNot();
-    if (!length || (target && !length->compound && target->unit == length->unit))
+    if (!length || (split.target && !length->compound && split.target->unit == length->unit))
         return std::nullopt;
-    length->target = target;
+    length->target = split.target;
     return length;
 }
 
 }  // namespace
 
-std::optional<WrittenLength> readWrittenLength(std::string_view text, const NumberForm& form) {
+std::optional<WrittenLength> readWrittenLength(std::string_view text, const NumberForm& form,
+                                               const UnitVocabulary& vocabulary) {
     std::string_view whyNot;
-    return readLengthAndTarget(text, form, whyNot);
+    return readLengthAndTarget(text, form, vocabulary, whyNot);
 }
 
-std::string_view whyNotALength(std::string_view text, const NumberForm& form) {
+std::string_view whyNotALength(std::string_view text, const NumberForm& form, const UnitVocabulary& vocabulary) {
     std::string_view whyNot;
-    return readLengthAndTarget(text, form, whyNot) ? std::string_view() : whyNot;
+    return readLengthAndTarget(text, form, vocabulary, whyNot) ? std::string_view() : whyNot;
 }
 
-std::optional<LengthTarget> readLengthTarget(std::string_view text) {
-    const Ending ending = endingOf(trimmedSpaces(text));
-    // An ending as long as it may be leaves words before it, which no target has.
-    if (ending.count == 0 || ending.count == ending.words.size())
-        return std::nullopt;
-    return targetOf(ending, ending.count);
+std::optional<LengthTarget> readLengthTarget(std::string_view text, const UnitVocabulary& vocabulary) {
+    return targetNamed(withSingleSpaces(foldedForMatching(text)), vocabulary);
 }
 
 std::string targetText(const LengthTarget& target) {

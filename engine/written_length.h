@@ -4,9 +4,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "entry_text.h"
 #include "number_form.h"
+#include "unit_vocabulary.h"
 #include "units.h"
 
 namespace zelvar {
@@ -21,12 +23,20 @@ struct LengthTarget {
 
 inline constexpr LengthTarget kFeetAndInches{};
 
+// One part of a written length: its number as the length's text writes it
+// ("5", "10,5", "3 1/2") and its unit.
+struct WrittenPart {
+    std::string number;
+    LengthUnit unit;
+};
+
 // A length as people write it, read into what the window would hold.
 struct WrittenLength {
     // In the same words for every way of writing the same length, each
-    // number as it was typed: "5 FEET 10 INCHES" for 5'10", "3 1/2 INCHES"
-    // for 3½ in, "1,5 KILOMETERS" for 1,5km. readWrittenLength reads it back
-    // to the same length.
+    // number as it was typed, folded as words are (foldedForMatching): "5
+    // FEET 10 INCHES" for 5'10" or 5 Fuß 10 Zoll, "3 1/2 INCHES" for 3½ in,
+    // "1,5 KILOMETERS" for 1,5km, "1e3 METERS" for 1E3 m. readWrittenLength
+    // reads it back to the same length.
     std::string text;
     LengthUnit unit;  // the one unit named, or the smallest of a compound
     double value;     // the length in that unit, to the nearest double (0 below the
@@ -39,6 +49,7 @@ struct WrittenLength {
     // that overflows alike.
     std::string entry;
     std::optional<LengthTarget> target;
+    std::vector<WrittenPart> parts;  // in the order written; a sign before all is the first number's
 };
 
 // The longest text read as a length, in bytes: numbers as long as the entry
@@ -46,8 +57,12 @@ struct WrittenLength {
 // length's own text, which reads back.
 inline constexpr std::size_t kLongestLengthText = 3 * std::size_t(kLongestEntry) + 256;
 
-// Reads a LENGTH, optionally followed by a connector ("in", "to", "as", "="
-// or ">") and a target. Words are separated by spaces; case does not matter.
+// Reads a LENGTH, optionally followed by a connector ("in", "to", "as", "=",
+// ">", "->", "→", or one of an active language's: "nach", "в", "は何") and
+// a target. Words are those of the vocabulary's languages, matched as
+// foldedForMatching folds them (case, compatibility forms and diacritics do
+// not matter), and separated by spaces, but for Japanese and Chinese words,
+// which need none.
 //
 // A LENGTH is one or more parts NUMBER UNIT, each unit of the same system
 // and smaller than the one before: "5 ft", "5ft", "5 ft 10 in", "1 mi 300
@@ -75,17 +90,20 @@ inline constexpr std::size_t kLongestLengthText = 3 * std::size_t(kLongestEntry)
 // one longer than kLongestLengthText, or for one whose numbers together are
 // longer than the entry holds: the entry's limit, wherever a length comes
 // from.
-std::optional<WrittenLength> readWrittenLength(std::string_view text, const NumberForm& form);
+std::optional<WrittenLength> readWrittenLength(std::string_view text, const NumberForm& form,
+                                               const UnitVocabulary& vocabulary = UnitVocabulary::english());
 
 // Why a text readWrittenLength turns down is no length, where there is more
 // to say than that: "a bare number after feet is inches, below 12". Empty
 // otherwise.
-std::string_view whyNotALength(std::string_view text, const NumberForm& form);
+std::string_view whyNotALength(std::string_view text, const NumberForm& form,
+                               const UnitVocabulary& vocabulary = UnitVocabulary::english());
 
 // A target alone, as it follows a connector: a unit word, or one of the
 // ways to ask for feet and inches ("ft+in", "feet and inches"). Nothing for
 // any other text.
-std::optional<LengthTarget> readLengthTarget(std::string_view text);
+std::optional<LengthTarget> readLengthTarget(std::string_view text,
+                                             const UnitVocabulary& vocabulary = UnitVocabulary::english());
 
 // "METERS", or "FEET AND INCHES".
 std::string targetText(const LengthTarget& target);

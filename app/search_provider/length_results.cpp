@@ -6,13 +6,15 @@
 #include "engine/result_order.h"
 #include "runtime/locale_number.h"
 #include "runtime/qt_text.h"
+#include "runtime/user_languages.h"
 
 namespace zelvar {
 
-LengthResults::LengthResults() : separators_(userNumberSeparators()), form_(userNumberForm()) {}
+LengthResults::LengthResults()
+    : separators_(userNumberSeparators()), form_(userNumberForm()), vocabulary_(userLanguages()) {}
 
 std::optional<WrittenLength> LengthResults::length(std::string_view text) const {
-    return readWrittenLength(text, form_);
+    return readWrittenLength(text, form_, vocabulary_);
 }
 
 QStringList LengthResults::ids(std::string_view text) const {

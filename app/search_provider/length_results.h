@@ -44,6 +44,7 @@ public:
 private:
     NumberSeparators separators_;
     NumberForm form_;
+    UnitVocabulary vocabulary_;
 };
 
 }  // namespace zelvar

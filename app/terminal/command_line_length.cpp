@@ -4,8 +4,8 @@
 #include <string>
 
 #include "command_line.h"
-#include "engine/unit_words.h"
 #include "runtime/locale_number.h"
+#include "runtime/user_languages.h"
 #include "terminal_messages.h"
 
 namespace zelvar {
@@ -21,17 +21,18 @@ int refuse(const std::string& why) {
 std::variant<WrittenLength, int> readCommandLineLength(const QStringList& words) {
     const NumberForm form = userNumberForm();
     const std::string text = words.join(QLatin1Char(' ')).toStdString();
-    if (std::optional<WrittenLength> length = readWrittenLength(text, form))
+    const UnitVocabulary& vocabulary = userVocabulary();
+    if (std::optional<WrittenLength> length = readWrittenLength(text, form, vocabulary))
         return *std::move(length);
     // A number too long for the entry is no number, as it always was.
     if (words.size() == 2 && !fitsEntry(words[0].toStdString()))
         return refuse(notANumber(words[0].toStdString()));
-    if (const std::string_view why = whyNotALength(text, form); !why.empty())
+    if (const std::string_view why = whyNotALength(text, form, vocabulary); !why.empty())
         return refuse(notALength(text, why));
     if (words.size() != 2)
         return refuse(notALength(text));
     // NUMBER UNIT is refused as it always was: the unit first.
-    if (!unitFromWord(words[1].toStdString()))
+    if (!vocabulary.unit(foldedForMatching(words[1].toStdString())))
         return refuse(unknownUnit(words[1].toStdString()));
     return refuse(notANumber(words[0].toStdString()));
 }

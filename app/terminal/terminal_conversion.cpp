@@ -18,10 +18,10 @@
 #include "command_line_length.h"
 #include "engine/ascii_text.h"
 #include "engine/convert.h"
-#include "engine/unit_words.h"
 #include "length_figures.h"
 #include "runtime/locale_number.h"
 #include "runtime/messages.h"
+#include "runtime/user_languages.h"
 #include "runtime/user_number.h"
 #include "terminal_messages.h"
 
@@ -29,7 +29,7 @@ namespace zelvar {
 namespace {
 
 std::optional<LengthUnit> unitOrComplain(const QString& word) {
-    const std::optional<LengthUnit> unit = unitFromWord(word.toStdString());
+    const std::optional<LengthUnit> unit = userVocabulary().unit(foldedForMatching(word.toStdString()));
     if (!unit)
         complain(unknownUnit(word.toStdString()));
     return unit;
@@ -37,7 +37,7 @@ std::optional<LengthUnit> unitOrComplain(const QString& word) {
 
 // A unit of --to, or feet and inches written as one word ("ft+in").
 std::optional<LengthTarget> targetOrComplain(const QString& word) {
-    if (const std::optional<LengthTarget> target = readLengthTarget(word.toStdString());
+    if (const std::optional<LengthTarget> target = readLengthTarget(word.toStdString(), userVocabulary());
         target && target->isFeetAndInches())
         return target;
     if (const std::optional<LengthUnit> unit = unitOrComplain(word))
@@ -100,12 +100,13 @@ int convertLines(LengthFigures& figures, std::optional<LengthUnit> unit) {
             std::optional<std::pair<LengthUnit, float>> length;
             if (const std::optional<float> entered = unit ? reader.read(line) : std::nullopt)
                 length.emplace(*unit, *entered);
-            else if (const std::optional<WrittenLength> written = readWrittenLength(line, form);
+            else if (const std::optional<WrittenLength> written = readWrittenLength(line, form, userVocabulary());
                      written && !written->target)
                 length.emplace(written->unit, written->entered);
             if (!length) {
                 unreadable = true;
-                complain(where() + (unit ? notANumber(line) : notALength(line, whyNotALength(line, form))));
+                complain(where() +
+                         (unit ? notANumber(line) : notALength(line, whyNotALength(line, form, userVocabulary()))));
             } else if (!figures.append(length->first, length->second, '\t', output.buffer())) {
                 overflowed = true;
                 complain(where() + kOverflowError.description.toStdString());

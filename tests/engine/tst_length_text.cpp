@@ -75,11 +75,11 @@ private slots:
         row("1.500 ft", "1.500 FEET", "1.5", Feet, kCommaAndSpaces);
         row("1'500' 3\"", "1'500 FEET 3 INCHES", "18003", Inches, kPointAndApostrophes);
         row("5' 10\"", "5 FEET 10 INCHES", "70", Inches, kPointAndApostrophes);
-        row("&H5dam", "&H5 DEKAMETERS", "5", Dekameters);
+        row("&H5dam", "&h5 DEKAMETERS", "5", Dekameters);
         row("1.5e\u22123 m", "1.5e\u22123 METERS", "0.0015", Meters);
         row("1,000 1/2 in", "1,000 1/2 INCHES", "1000.5", Inches);
         row("1 000 \u00bd in", "1 000 1/2 INCHES", "1000.5", Inches, kCommaAndSpaces);
-        row("&H10 ft 2 in", "&H10 FEET 2 INCHES", "194", Inches);
+        row("&H10 ft 2 in", "&h10 FEET 2 INCHES", "194", Inches);
         row("5' 7 1/2\"", "5 FEET 7 1/2 INCHES", "67.5", Inches);
         row("3 1/2in", "3 1/2 INCHES", "3.5", Inches, kCommaAndSpaces);
         row("5/8\"", "5/8 INCHES", "0.625", Inches);
@@ -180,6 +180,41 @@ private slots:
         QVERIFY(sameFloat(withTiny->entered, 1.00000012f));
     }
 
+    // Words of the user's languages, and English always; no other's.
+    void readsLanguages_data() {
+        QTest::addColumn<std::string>("typed");
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<std::string>("read");  // empty: no length
+        const auto row = [](const char* typed, const QStringList& languages, const char* read) {
+            QTest::newRow(typed) << std::string(typed) << languages << std::string(read);
+        };
+        row("5 Fu\u00df in m", {"de"}, "5 FEET in METERS");
+        row("5 FUSS 10 Zoll", {"de"}, "5 FEET 10 INCHES");
+        row("5 ft nach Metern", {"de"}, "5 FEET in METERS");
+        row("\uff15\u30d5\u30a3\u30fc\u30c8\u306f\u4f55\u30e1\u30fc\u30c8\u30eb", {"ja"}, "5 FEET in METERS");
+        row("5\u82f1\u5c3a\u7b49\u4e8e\u591a\u5c11\u5398\u7c73", {"zh_Hans"}, "5 FEET in CENTIMETERS");
+        row("5 \u82f1\u5c3a \u7b49\u4e8e\u591a\u5c11 \u7c73", {"zh_Hans"}, "5 FEET in METERS");
+        row("5 fit ka\u00e7 metre", {"tr"}, "5 FEET in METERS");
+        row("1 M\u0130L in km", {"tr"}, "1 MILES in KILOMETERS");
+        row("3 \u0434\u044e\u0439\u043c\u0430 \u0432 \u0441\u043c", {"ru"}, "3 INCHES in CENTIMETERS");
+        row("2 ft \u2192 m", {}, "2 FEET in METERS");
+        row("2 ft -> m", {}, "2 FEET in METERS");
+        row("5 Fu\u00df", {}, "");
+        row("5 mil in km", {"sv"}, "");
+        row("5 mil in km", {"sv", "tr"}, "");
+        row("5 fot till", {"sv"}, "");
+    }
+    void readsLanguages() {
+        QFETCH(std::string, typed);
+        QFETCH(QStringList, languages);
+        std::vector<std::string> names;
+        for (const QString& language : languages)
+            names.push_back(language.toStdString());
+        const UnitVocabulary vocabulary(names);
+        const std::optional<WrittenLength> length = readWrittenLength(typed, kPointAndCommas, vocabulary);
+        QTEST(length ? (length->target ? writtenLengthText(*length, *length->target) : length->text) : "", "read");
+    }
+
     // The length's text with its target; for a refused text, why, or "".
     void connectorsAndRefusals_data() {
         QTest::addColumn<std::string>("typed");
@@ -197,7 +232,7 @@ private slots:
         row("3mi to km", "3 MILES in KILOMETERS");
         row("5mm", "5 MILLIMETERS");
         row("2 Miles AS Yards", "2 MILES in YARDS");
-        row("1E38 lea", "1E38 LEAGUE");
+        row("1E38 lea", "1e38 LEAGUE");
         row("180 cm in ft in", "180 CENTIMETERS in FEET AND INCHES");
         row("180 cm as FT+IN", "180 CENTIMETERS in FEET AND INCHES");
         row("2 m = Feet and Inches", "2 METERS in FEET AND INCHES");
