@@ -395,6 +395,26 @@ private:
     std::string_view whyNot_;
 };
 
+// Whether text holds a digit, a full-width digit or a vulgar fraction:
+// every length does, and most texts a desktop asks about do not, so they
+// are turned down before anything is folded.
+bool holdsNumber(std::string_view text) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (isAsciiDigit(text[at]))
+            return true;
+        if (byte < 0xC2 || at + 1 == text.size())
+            continue;
+        const auto next = static_cast<unsigned char>(text[at + 1]);
+        const auto third = at + 2 < text.size() ? static_cast<unsigned char>(text[at + 2]) : 0;
+        if ((byte == 0xC2 && next >= 0xBC && next <= 0xBE) ||                    // ¼ ½ ¾
+            (byte == 0xE2 && next == 0x85 && third >= 0x90 && third <= 0x9E) ||  // ⅐ to ⅞
+            (byte == 0xEF && next == 0xBC && third >= 0x90 && third <= 0x99))    // ０ to ９
+            return true;
+    }
+    return false;
+}
+
 // A text with each run of spaces made one space, and none at its ends.
 std::string withSingleSpaces(std::string_view text) {
     std::string single;
@@ -446,7 +466,7 @@ Split splitAtTarget(std::string_view text, const UnitVocabulary& vocabulary) {
 // The length and its target; why a text is none, where there is more to say.
 std::optional<WrittenLength> readLengthAndTarget(std::string_view text, const NumberForm& form,
                                                  const UnitVocabulary& vocabulary, std::string_view& whyNot) {
-    if (text.size() > kLongestLengthText || hasControlCharacter(text))
+    if (text.size() > kLongestLengthText || hasControlCharacter(text) || !holdsNumber(text))
         return std::nullopt;
     const std::string folded = withSingleSpaces(foldedForMatching(text));
     const Split split = splitAtTarget(folded, vocabulary);
