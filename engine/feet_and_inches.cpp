@@ -24,7 +24,8 @@ std::string grouped(const std::string& digits, const std::string& thousands) {
 }  // namespace
 
 std::optional<std::string> feetAndInchesText(LengthUnit unit, float entered, FigureStyle style,
-                                             const NumberSeparators& separators) {
+                                             const NumberSeparators& separators, std::string_view feetSymbol,
+                                             std::string_view inchesSymbol) {
     // The inches to split, ungrouped and with '.', so that their digits can
     // be taken apart: "-70.866", "39370.0788", ".5", "30." or "." for zero.
     // A length held in inches splits the number the entry holds for it,
@@ -66,10 +67,10 @@ std::optional<std::string> feetAndInchesText(LengthUnit unit, float entered, Fig
     const bool zero = feet == "0" && rest == 0 && decimals.find_first_not_of('0') == std::string_view::npos;
     std::string text = negative && !zero ? "-" : "";
     text += plain ? feet : grouped(feet, separators.thousands);
-    text += " ft " + std::to_string(rest);
+    text.append(" ").append(feetSymbol).append(" ").append(std::to_string(rest));
     if (!decimals.empty())
         text += (plain ? std::string(".") : separators.decimal) + std::string(decimals);
-    return text + " in";
+    return text.append(" ").append(inchesSymbol);
 }
 
 }  // namespace zelvar

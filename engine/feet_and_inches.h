@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "figures.h"
 #include "format_result.h"
@@ -21,8 +22,11 @@ namespace zelvar {
 //
 // The Window style writes F with the user's grouping and R with the user's
 // decimal mark; the Plain style, for other programs to read, writes no
-// grouping and '.'. Nothing when CONVERT would report an overflow.
+// grouping and '.'. The symbols after F and R are a language's short forms
+// (fr "5 pi 10.866 po"), "ft" and "in" unless one is given. Nothing when
+// CONVERT would report an overflow.
 std::optional<std::string> feetAndInchesText(LengthUnit unit, float entered, FigureStyle style,
-                                             const NumberSeparators& separators = {});
+                                             const NumberSeparators& separators = {},
+                                             std::string_view feetSymbol = "ft", std::string_view inchesSymbol = "in");
 
 }  // namespace zelvar

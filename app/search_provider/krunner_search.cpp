@@ -84,9 +84,9 @@ QList<RunnerMatch> KRunnerSearch::Match(const QString& query) {
     return matches;
 }
 
-// Copy puts the figure on the clipboard as the window's Copy does, through
-// Klipper; without it, the window opens, where Copy works. The provider
-// stays until Klipper has answered, so that the window can still open.
+// Copy puts the figure on the clipboard, ungrouped, through Klipper;
+// without it, the window opens, where Copy works. The provider stays until
+// Klipper has answered, so that the window can still open.
 void KRunnerSearch::Run(const QString& matchId, const QString& actionId) {
     idle_.restart();
     std::optional<WrittenLength> length = results_.length(matchId.toStdString());

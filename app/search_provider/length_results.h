@@ -4,20 +4,24 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "answer_words.h"
 #include "engine/format_result.h"
 #include "engine/written_length.h"
 
 namespace zelvar {
 
-// One conversion a desktop's search shows: "1.524 METERS" from "5 FEET", or
-// "5 ft 10.866 in" from "180 CENTIMETERS".
+// One conversion a desktop's search shows, in the user's language: "1.524
+// meters" or "1,524 Meter" from "5 feet" or "5 Fuß", "5 ft 10.866 in" from
+// "180 centimeters".
 struct LengthResult {
     QString id;
-    QString name;           // the figure and its unit, as the window shows them
-    QString converted;      // what was converted: "5 FEET", "5 FEET 10 INCHES"
-    QString clipboardText;  // the figure as the window's Copy gives it: ungrouped
+    QString name;           // the window's figure, written as prose writes numbers, and its unit's name
+    QString converted;      // what was converted: "5 feet 10 inches", "5 Fuß 10 Zoll"
+    QString clipboardText;  // the figure as the name writes it, ungrouped for pasting: "1524", "0,00152"
 };
 
 // What the search provider answers, whichever desktop asks: any length as
@@ -25,7 +29,9 @@ struct LengthResult {
 // result's id is the canonical text of the length and its target ("5 FEET
 // 10 INCHES in METERS"), so an id from an earlier run of the provider reads
 // the same; nothing is kept between calls. Numbers are read and figures
-// written in the user's locale, taken once at the start.
+// written in the user's locale, and units named in the first of the user's
+// vocabulary languages (English when there is none), all taken once at the
+// start.
 class LengthResults {
 public:
     LengthResults();
@@ -42,9 +48,14 @@ public:
     std::optional<LengthResult> result(const QString& id) const;
 
 private:
+    explicit LengthResults(const std::vector<std::string>& languages);
+
+    QString described(const WrittenLength& length) const;
+
     NumberSeparators separators_;
     NumberForm form_;
     UnitVocabulary vocabulary_;
+    AnswerWords words_;
 };
 
 }  // namespace zelvar

@@ -171,17 +171,20 @@ class Shell:
         return wait_until(lambda: self.eval('globalThis.zelvarClipboard'), STEP_TIMEOUT, 'the clipboard')
 
 
-def expected_rows(shell, query, figures, description='5 FEET'):
+def expected_rows(shell, query, figures, description='5 feet'):
     """What the shell shows for query: the provider's first five results,
-    each with the window's figure, as the installed program prints it."""
+    each with the window's figure, as the installed program prints it, written
+    as prose writes numbers ("1,524", "0.00152"), and the unit's English name,
+    which for these units is its caption in lower case ("meters")."""
     ids = shell.call(shell.provider['BusName'], shell.provider['ObjectPath'], 'org.gnome.Shell.SearchProvider2',
                      'GetInitialResultSet', '(as)', query.split(' '))[0]
     rows = []
     for result in ids[:5]:
         unit = result.rsplit(' in ', 1)[1]
+        figure = ('0' + figures[unit] if figures[unit].startswith('.') else figures[unit]).rstrip('.')
         # The clipboard gets the figure as the window's Copy gives it: ungrouped.
-        rows.append({'id': result, 'name': f'{figures[unit]} {unit}', 'description': description,
-                     'clipboardText': figures[unit].replace(',', '')})
+        rows.append({'id': result, 'name': f'{figure} {unit.lower()}', 'description': description,
+                     'clipboardText': figure.replace(',', '')})
     return rows
 
 
@@ -207,7 +210,7 @@ def check_shell(shell, checks):
     end_processes([pid])
 
     checks.equal(shell.search(NOT_A_LENGTH), [], f'the rows for {NOT_A_LENGTH!r}')
-    checks.equal(shell.search(HEIGHT), expected_rows(shell, HEIGHT, figures_of('70', 'in'), '5 FEET 10 INCHES'),
+    checks.equal(shell.search(HEIGHT), expected_rows(shell, HEIGHT, figures_of('70', 'in'), '5 feet 10 inches'),
                  f'the rows for {HEIGHT!r}')
     shell.search('5 ft')
     shell.eval(f"{shell.display}.providerInfo.emit('clicked', 1)")

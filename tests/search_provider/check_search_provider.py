@@ -30,26 +30,36 @@ KLIPPER = Gio.DBusNodeInfo.new_for_xml('<node><interface name="org.kde.klipper.k
 # Query, the targets of its results in order, and the first result's name,
 # description and clipboard text: worked out by hand from the rule of order
 # and the window's figures (1.524 = 5 x 0.3048; 1.5 km x 0.6213 mi; 180 cm
-# is 70.866 in).
+# is 70.866 in), with the figures as prose writes numbers and units named
+# in the locale's language, plural as CLDR's rules take the figure shown.
 FIVE_FEET = ['METERS', 'CENTIMETERS', 'MILLIMETERS', 'KILOMETERS', 'INCHES', 'YARDS', 'MILES', 'DECIMETERS',
              'RODS', 'DEKAMETERS', 'HECTOMETERS', 'FURLONG', 'LEAGUE']
 KM = ['MILES', 'YARDS', 'FEET', 'FEET AND INCHES', 'INCHES', 'METERS', 'CENTIMETERS', 'MILLIMETERS', 'FURLONG',
       'RODS', 'HECTOMETERS', 'DEKAMETERS', 'LEAGUE', 'DECIMETERS']
 LENGTHS = [
-    ('en_US', '5 ft in m', ['METERS'], '1.524 METERS', '5 FEET', '1.524'),
-    ('en_US', '5ft', FIVE_FEET, '1.524 METERS', '5 FEET', '1.524'),
-    ('de_DE', '1,5 km', KM, ',93195 MILES', '1,5 KILOMETERS', ',93195'),
-    ('de_DE', '1234.5 yards to m', ['METERS'], '1.128,8268 METERS', '1234.5 YARDS', '1128,8268'),
-    ('en_US', '180 cm in ft in', ['FEET AND INCHES'], '5 ft 10.866 in', '180 CENTIMETERS', '5 ft 10.866 in'),
-    ('de_DE', '1 km in ft+in', ['FEET AND INCHES'], '3.280 ft 10,0788 in', '1 KILOMETERS', '3280 ft 10,0788 in'),
-    ('de_DE', "1.500' in m", ['METERS'], '457,2 METERS', '1.500 FEET', '457,2'),
+    ('en_US', '5 ft in m', ['METERS'], '1.524 meters', '5 feet', '1.524'),
+    ('en_US', '5ft', FIVE_FEET, '1.524 meters', '5 feet', '1.524'),
+    ('en_US', '1 mi in mm', ['MILLIMETERS'], '1,609,344 millimeters', '1 mile', '1609344'),
+    ('en_US', '-1.0 ft in km', ['KILOMETERS'], '-0.0003 kilometers', '-1.0 feet', '-0.0003'),
+    ('de_DE', '1,5 km', KM, '0,93195 Meilen', '1,5 Kilometer', '0,93195'),
+    ('de_DE', '1234.5 yards to m', ['METERS'], '1.128,8268 Meter', '1234.5 Yards', '1128,8268'),
+    ('en_US', '180 cm in ft in', ['FEET AND INCHES'], '5 ft 10.866 in', '180 centimeters', '5 ft 10.866 in'),
+    ('de_DE', '1 km in ft+in', ['FEET AND INCHES'], '3.280 ft 10,0788 in', '1 Kilometer', '3280 ft 10,0788 in'),
+    ('de_DE', "1.500' in m", ['METERS'], '457,2 Meter', '1.500 Fuß', '457,2'),
+    ('de_DE', '5 Fuß in m', ['METERS'], '1,524 Meter', '5 Fuß', '1,524'),
+    ('de_DE', '5 ft in km', ['KILOMETERS'], '0,00152 Kilometer', '5 Fuß', '0,00152'),
+    ('de_DE', '2 rd in m', ['METERS'], '10,0584 Meter', '2 rods', '10,0584'),  # no German rod: English
+    ('ru_RU', '5 ft in m', ['METERS'], '1,524 метра', '5 футов', '1,524'),
+    ('ru_RU', '3 1/2 дюйма в см', ['CENTIMETERS'], '8,89 сантиметра', '3 1/2 дюйма', '8,89'),
+    ('fr_FR', '3,81 cm in in', ['INCHES'], '1,5 pouce', '3,81 centimètres', '1,5'),
+    ('fr_FR', '180 cm in ft in', ['FEET AND INCHES'], '5 pi 10,866 po', '180 centimètres', '5 pi 10,866 po'),
 ]
 # A compound, its value as one simple length, whose results it has, and the
 # compound's canonical text.
 SUMMED = [
-    ('en_US', '5\'10" in cm', '70 in in cm', '5 FEET 10 INCHES'),
-    ('en_US', '5 ft 10 in', '70 in', '5 FEET 10 INCHES'),
-    ('de_DE', '1 m 80,5', '180,5 cm', '1 METERS 80,5 CENTIMETERS'),
+    ('en_US', '5\'10" in cm', '70 in in cm', '5 feet 10 inches'),
+    ('en_US', '5 ft 10 in', '70 in', '5 feet 10 inches'),
+    ('de_DE', '1 m 80,5', '180,5 cm', '1 Meter 80,5 Zentimeter'),
 ]
 REFUSED = ['firefox', '5 ft in', '1E38 lea', '10 in 5 ft', '\u05d7\u05de\u05e9 ft', '1' * 100_000 + ' ft',
            '5 ' * 5000 + 'ft', '1E38 lea in m', '1E38 lea in ft in', '0.' + '0' * 98_350 + "1'1", '1 m 800']
@@ -73,7 +83,9 @@ class Bus:
                     f'<servicedir>{folder}/services</servicedir>'
                     '<policy context="default"><allow send_destination="*" eavesdrop="true"/>'
                     '<allow eavesdrop="true"/><allow own="*"/></policy></busconfig>\n')
-        env = dict(os.environ, LC_ALL=f'{locale}.UTF-8', LANG=f'{locale}.UTF-8', ZELVAR_SEARCH_IDLE_MS=str(idle_ms))
+        # Without LANGUAGE, which would name the answers' language before the locale does.
+        env = dict(os.environ, LC_ALL=f'{locale}.UTF-8', LANG=f'{locale}.UTF-8', LANGUAGE='',
+                   ZELVAR_SEARCH_IDLE_MS=str(idle_ms))
         self.log = config + '.log'
         self.daemon = subprocess.Popen(['dbus-daemon', f'--config-file={config}', '--print-address=1', '--nofork'],
                                        stdout=subprocess.PIPE, stderr=open(self.log, 'w'), text=True, env=env)
@@ -122,7 +134,7 @@ def main(build, cmake):
         window = glob.glob(f'{prefix}/bin/*')[0]
         with open(window, 'w') as script:
             script.write(f'#!/bin/sh\necho "$* ${{DESKTOP_STARTUP_ID##*_}}" >>{folder}/opened\n')
-        buses = {locale: Bus(folder, prefix, locale, 3000) for locale in ('en_US', 'de_DE')}
+        buses = {locale: Bus(folder, prefix, locale, 3000) for locale in sorted({row[0] for row in LENGTHS})}
         english = buses['en_US']
         try:
             check(english.owner() is None, 'nothing owns the bus name before the first call')
@@ -197,7 +209,7 @@ def main(build, cmake):
                    '1E38 LEAGUE in FEET AND INCHES', '9' * 200_000]
             metas = english.call(GNOME, 'GetResultMetas', '(as)', odd)
             check([(m['id'], m['name'], m['description'], m.get('clipboardText')) for m in metas]
-                  == [(i, '3.048 METERS', '10 FEET', '3.048') if i == odd[3] else (i, i, '', None) for i in odd],
+                  == [(i, '3.048 meters', '10 feet', '3.048') if i == odd[3] else (i, i, '', None) for i in odd],
                   f'one meta for each id, in order, the id itself for one that gives no figure: {metas[:5]}')
 
             unique = english.call('org.freedesktop.DBus', 'GetNameOwner', '(s)', english.name, bus=True)
@@ -208,7 +220,7 @@ def main(build, cmake):
                 late = error.message
             check(late == ['5 FEET in METERS'], f'a call to the leaving provider itself is answered: {late}')
             metas = english.call(GNOME, 'GetResultMetas', '(as)', ['5 FEET in METERS'])
-            check([m['name'] for m in metas] == ['1.524 METERS'], 'an id from the process that left reads in the next')
+            check([m['name'] for m in metas] == ['1.524 meters'], 'an id from the process that left reads in the next')
             # Leaving after each call: one that comes meanwhile is answered, by it or the next.
             buses['quick'] = Bus(folder, prefix, 'en_US', 0)
             answers = [buses['quick'].ids('5 ft in m') for _ in range(40)]
