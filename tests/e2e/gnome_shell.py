@@ -2,14 +2,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The search provider as GNOME Shell 43 itself uses it.
 
-    /usr/bin/python3 gnome_shell.py BUILD CMAKE
+    /usr/bin/python3 gnome_shell.py BUILD CMAKE [LOCALE]
 
 Installs the build into a scratch prefix, starts the shell headless on a
 private system and session bus, types queries into its overview through
 org.gnome.Shell.Eval (--unsafe-mode), reads back the rows it shows for
 Zelvar, activates a row and the provider's icon, and checks the clipboard
-and the window that opens. Every process it started is ended, also on
-failure. Needs gnome-shell, dbus-daemon and python3-gi (scripts/install-deps
+and the window that opens; under another LOCALE, that the rows read in its
+language. Every process it started is ended, also on failure. Needs gnome-shell, dbus-daemon and python3-gi (scripts/install-deps
 test)."""
 
 import configparser
@@ -62,7 +62,7 @@ def bus_config(folder, kind, servicedir=''):
 
 
 class Shell:
-    def __init__(self, processes, scratch, build, prefix):
+    def __init__(self, processes, scratch, build, prefix, locale=LOCALE):
         self.processes = processes
         self.prefix = prefix
         self.log_path = os.path.join(scratch, 'gnome-shell.log')
@@ -72,7 +72,7 @@ class Shell:
                     if not key.startswith(('DBUS_', 'WAYLAND_', 'XDG_', 'QT_')) and key != 'DISPLAY'}
         self.env.update(private_dirs(scratch), HOME=os.path.join(scratch, 'home'),
                         XDG_DATA_DIRS=f'{prefix}/share:/usr/share', PATH=f'{prefix}/bin:{os.environ["PATH"]}',
-                        LC_ALL=LOCALE, LANG=LOCALE, GSETTINGS_BACKEND='memory', **{TAG: uuid.uuid4().hex})
+                        LC_ALL=locale, LANG=locale, GSETTINGS_BACKEND='memory', **{TAG: uuid.uuid4().hex})
         os.makedirs(self.env['HOME'], exist_ok=True)
         self.env['DBUS_SYSTEM_BUS_ADDRESS'] = self._bus(bus_config(scratch, 'system'))
         # What the provider starts opens its window on the shell.
@@ -219,7 +219,16 @@ def check_shell(shell, checks):
     end_processes([pid])
 
 
-def main(build, cmake):
+def check_german_shell(shell, checks):
+    """A German desktop: its words are read and its rows are German, and
+    English words still work."""
+    for query in ('5 Fu\u00df in m', '5 ft in m'):
+        rows = shell.search(query)
+        checks.equal([(row['name'], row['description']) for row in rows], [('1,524 Meter', '5 Fu\u00df')],
+                     f'the rows for {query!r}')
+
+
+def main(build, cmake, locale=LOCALE):
     if shutil.which('gnome-shell') is None:
         log('gnome_shell: FAIL: gnome-shell is not installed (scripts/install-deps test installs it)')
         return 1
@@ -232,10 +241,10 @@ def main(build, cmake):
         prefix = os.path.join(scratch, 'prefix')
         subprocess.run([cmake, '--install', build, '--prefix', prefix], check=True, stdout=subprocess.DEVNULL,
                        timeout=60)
-        shell = Shell(processes, scratch, build, prefix)
+        shell = Shell(processes, scratch, build, prefix, locale)
         shell.start()
         log(f'gnome-shell up after {time.monotonic() - started:.1f} s')
-        check_shell(shell, checks)
+        (check_shell if locale == LOCALE else check_german_shell)(shell, checks)
     except (StepFailed, GLib.Error, subprocess.SubprocessError) as failure:
         checks.check(False, f'stopped: {failure}')
         if shell:
@@ -250,4 +259,4 @@ def main(build, cmake):
 
 
 if __name__ == '__main__':
-    sys.exit(main(*sys.argv[1:3]))
+    sys.exit(main(*sys.argv[1:4]))
