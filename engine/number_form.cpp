@@ -91,6 +91,10 @@ std::optional<std::string> inReaderForm(std::string_view text, const NumberForm&
     std::string number;
     number.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
+        if (isAsciiDigit(text[at])) {  // most of any number
+            number += text[at++];
+            continue;
+        }
         const std::string_view rest = text.substr(at);
         const auto group = std::find_if(form.groupMarks.begin(), form.groupMarks.end(),
                                         [rest](const std::string& mark) { return rest.starts_with(mark); });

@@ -40,9 +40,10 @@ NumberForm userNumberForm() {
 }
 
 std::optional<QString> numberForReader(QStringView text, const QLocale& locale) {
-    text = text.trimmed();
-    const std::optional<std::string> number = inReaderForm(text.toString().toStdString(), numberFormOf(locale));
-    if (!number || qtText(*number) == text)
+    const QByteArray utf8 = text.trimmed().toUtf8();
+    const std::string_view typed(utf8.constData(), std::size_t(utf8.size()));
+    const std::optional<std::string> number = inReaderForm(typed, numberFormOf(locale));
+    if (!number || *number == typed)
         return std::nullopt;
     return qtText(*number);
 }
