@@ -18,21 +18,36 @@ bool isVulgarFraction(char32_t c) {
     return (c >= 0x00BC && c <= 0x00BE) || (c >= 0x2150 && c <= 0x215E) || c == 0x2189;
 }
 
+constexpr char32_t kNoCharacter = 0xFFFFFFFF;
+
 // The code point at the start of UTF-8 text and its length; a byte that
-// starts no well-formed character stands for itself.
+// starts no well-formed character (an overlong form, a surrogate, a stray
+// or missing continuation byte) is kNoCharacter, one byte long, and
+// matches nothing.
 std::pair<char32_t, std::size_t> codePointAt(std::string_view text) {
     const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char first = byte(0);
-    const std::size_t length = first < 0x80 ? 1 : first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 0;
-    if (length <= 1 || length > text.size())
+    if (first < 0x80)
         return {first, 1};
+    const std::size_t length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 0;
+    if (length == 0 || length > text.size())
+        return {kNoCharacter, 1};
     char32_t c = first & (0xFF >> (length + 1));
     for (std::size_t i = 1; i < length; ++i) {
         if ((byte(i) & 0xC0) != 0x80)
-            return {first, 1};
+            return {kNoCharacter, 1};
         c = c << 6 | (byte(i) & 0x3F);
     }
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kLeast[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return {kNoCharacter, 1};
     return {c, length};
+}
+
+// A fold that would make digits of a character keeps it as it is: "10³" and
+// "5 m²" are no "103" and "5 m2"; only full-width digits are plain digits.
+bool foldsIntoDigits(char32_t c, std::string_view folded) {
+    return !(c >= 0xFF10 && c <= 0xFF19) && folded.find_first_of("0123456789") != std::string_view::npos;
 }
 
 // The names gettext's locales use for the languages the vocabulary has.
@@ -57,6 +72,14 @@ bool isLetter(char32_t c) {
            (c >= 0x1E00 && c <= 0x1EFF);
 }
 
+// Words are short: the copy stays in the string's own buffer.
+std::string asciiLowered(std::string_view text) {
+    std::string lowered(text);
+    for (char& c : lowered)
+        c = asciiLower(c);
+    return lowered;
+}
+
 void addLength(std::vector<std::size_t>& lengths, std::size_t length) {
     if (std::find(lengths.begin(), lengths.end(), length) == lengths.end())
         lengths.push_back(length);
@@ -64,19 +87,20 @@ void addLength(std::vector<std::size_t>& lengths, std::size_t length) {
 
 }  // namespace
 
-std::string foldedForMatching(std::string_view utf8) {
+std::string foldedForMatching(std::string_view utf8, AsciiCase asciiCase) {
     std::string folded;
     folded.reserve(utf8.size());
     const std::span<const FoldedCharacter> table = foldedCharacters();
     for (std::size_t at = 0; at < utf8.size();) {
         if (static_cast<unsigned char>(utf8[at]) < 0x80) {
-            folded += asciiLower(utf8[at++]);
+            folded += asciiCase == AsciiCase::Lower ? asciiLower(utf8[at]) : utf8[at];
+            ++at;
             continue;
         }
         const auto [c, length] = codePointAt(utf8.substr(at));
         const auto entry = std::lower_bound(table.begin(), table.end(), c,
                                             [](const FoldedCharacter& f, char32_t key) { return f.codePoint < key; });
-        if (entry != table.end() && entry->codePoint == c && !isVulgarFraction(c))
+        if (entry != table.end() && entry->codePoint == c && !isVulgarFraction(c) && !foldsIntoDigits(c, entry->folded))
             folded += entry->folded;
         else
             folded += utf8.substr(at, length);
@@ -119,12 +143,19 @@ UnitVocabulary::UnitVocabulary(std::span<const std::string> languages) {
         if (active(refusal.language))
             refused_.insert(foldedForMatching(refusal.word));
     }
-    for (const VocabularyWord& entry : vocabularyWords()) {
-        std::string word = foldedForMatching(entry.word);
-        if (!active(entry.language) || refused_.contains(word))
-            continue;
-        addLength(wordLengths_, word.size());
-        units_.emplace(std::move(word), entry.unit);
+    // Where two active languages name different units with one word, the
+    // user's first language has it, and English comes last.
+    for (std::size_t rank = languages_.size(); rank-- > 0;) {
+        const std::string& language = languages_[(rank + 1) % languages_.size()];
+        for (const VocabularyWord& entry : vocabularyWords()) {
+            if (entry.language != language)
+                continue;
+            std::string word = foldedForMatching(entry.word);
+            if (refused_.contains(word))
+                continue;
+            addLength(wordLengths_, word.size());
+            units_.insert_or_assign(std::move(word), entry.unit);
+        }
     }
     for (const VocabularyConnector& entry : vocabularyConnectors()) {
         if (!active(entry.language))
@@ -143,12 +174,16 @@ const UnitVocabulary& UnitVocabulary::english() {
 }
 
 std::optional<LengthUnit> UnitVocabulary::unit(std::string_view folded) const {
-    const auto found = units_.find(folded);
+    if (wordLengths_.empty() || folded.size() > wordLengths_.front())
+        return std::nullopt;
+    const auto found = units_.find(asciiLowered(folded));
     return found == units_.end() ? std::nullopt : std::optional(found->second);
 }
 
 bool UnitVocabulary::isConnector(std::string_view folded) const {
-    return connectors_.find(folded) != connectors_.end();
+    if (connectorLengths_.empty() || folded.size() > connectorLengths_.front())
+        return false;
+    return connectors_.find(asciiLowered(folded)) != connectors_.end();
 }
 
 }  // namespace zelvar

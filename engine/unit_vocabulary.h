@@ -13,11 +13,16 @@
 
 namespace zelvar {
 
+enum class AsciiCase { Lower, Keep };
+
 // Text as the reader matches words in it: each code point through
 // foldedCharacters() (compatibility forms, full case folding, no
 // diacritical marks), so that "FUSS", "Fuss" and "fuß" are one word, "MİL"
-// is "mil" and "５" is "5". ASCII only lowers its letters.
-std::string foldedForMatching(std::string_view utf8);
+// is "mil" and "５" is "5". Vulgar fractions, characters that would fold
+// into digits ("²", "₂", "㎡") and bytes of no well-formed character stay as
+// they are. ASCII only lowers its letters, or keeps them, so that a number
+// keeps the case it was typed in ("1E3", "&H1F").
+std::string foldedForMatching(std::string_view utf8, AsciiCase asciiCase = AsciiCase::Lower);
 
 // Whether a word may end, or start, at `at` in text: at either end, and
 // wherever the characters on both sides are not both letters of an
@@ -42,8 +47,8 @@ public:
     // English alone, made once.
     static const UnitVocabulary& english();
 
-    // The unit a folded word names; nothing for any other word, and for a
-    // word an active language refuses.
+    // The unit a folded word names, in any ASCII case; nothing for any other
+    // word, and for a word an active language refuses.
     std::optional<LengthUnit> unit(std::string_view folded) const;
     bool isConnector(std::string_view folded) const;
 

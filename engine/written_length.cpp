@@ -395,13 +395,14 @@ private:
     std::string_view whyNot_;
 };
 
-// Whether text holds a digit, a full-width digit or a vulgar fraction:
-// every length does, and most texts a desktop asks about do not, so they
-// are turned down before anything is folded.
+// Whether text holds a digit, a radix prefix (&H, &O), a full-width digit
+// or a vulgar fraction: every length does, and most texts a desktop asks
+// about do not, so they are turned down before anything is folded.
 bool holdsNumber(std::string_view text) {
     for (std::size_t at = 0; at < text.size(); ++at) {
         const auto byte = static_cast<unsigned char>(text[at]);
-        if (isAsciiDigit(text[at]))
+        if (isAsciiDigit(text[at]) || (text[at] == '&' && at + 1 < text.size() &&
+                                       (asciiLower(text[at + 1]) == 'h' || asciiLower(text[at + 1]) == 'o')))
             return true;
         if (byte < 0xC2 || at + 1 == text.size())
             continue;
@@ -430,7 +431,8 @@ std::string withSingleSpaces(std::string_view text) {
 std::optional<LengthTarget> targetNamed(std::string_view text, const UnitVocabulary& vocabulary) {
     if (const std::optional<LengthUnit> unit = vocabulary.unit(text))
         return LengthTarget{unit};
-    if (std::find(kFeetAndInchesForms.begin(), kFeetAndInchesForms.end(), text) != kFeetAndInchesForms.end())
+    if (std::any_of(kFeetAndInchesForms.begin(), kFeetAndInchesForms.end(),
+                    [text](std::string_view form) { return sameIgnoringAsciiCase(text, form); }))
         return kFeetAndInches;
     return std::nullopt;
 }
@@ -468,7 +470,7 @@ std::optional<WrittenLength> readLengthAndTarget(std::string_view text, const Nu
                                                  const UnitVocabulary& vocabulary, std::string_view& whyNot) {
     if (text.size() > kLongestLengthText || hasControlCharacter(text) || !holdsNumber(text))
         return std::nullopt;
-    const std::string folded = withSingleSpaces(foldedForMatching(text));
+    const std::string folded = withSingleSpaces(foldedForMatching(text, AsciiCase::Keep));
     const Split split = splitAtTarget(folded, vocabulary);
     if (split.length.empty())
         return std::nullopt;

@@ -33,10 +33,10 @@ struct WrittenPart {
 // A length as people write it, read into what the window would hold.
 struct WrittenLength {
     // In the same words for every way of writing the same length, each
-    // number as it was typed, folded as words are (foldedForMatching): "5
+    // number as it was typed (compatibility forms folded: "５" is "5"): "5
     // FEET 10 INCHES" for 5'10" or 5 Fuß 10 Zoll, "3 1/2 INCHES" for 3½ in,
-    // "1,5 KILOMETERS" for 1,5km, "1e3 METERS" for 1E3 m. readWrittenLength
-    // reads it back to the same length.
+    // "1,5 KILOMETERS" for 1,5km. readWrittenLength reads it back to the
+    // same length.
     std::string text;
     LengthUnit unit;  // the one unit named, or the smallest of a compound
     double value;     // the length in that unit, to the nearest double (0 below the

@@ -13,7 +13,9 @@ std::vector<std::string> userLanguages() {
         if (!(locale = qgetenv(name)).isEmpty())
             break;
     }
-    const bool plainLocale = locale.isEmpty() || locale == "C" || locale == "POSIX" || locale.startsWith("C.");
+    // As gettext: LANGUAGE counts under any locale but C and POSIX (C.UTF-8 is
+    // one it counts under).
+    const bool plainLocale = locale.isEmpty() || locale == "C" || locale == "POSIX";
     const QByteArray listed = qgetenv("LANGUAGE");
     const QList<QByteArray> names = !plainLocale && !listed.isEmpty() ? listed.split(':') : QList<QByteArray>{locale};
     std::vector<std::string> languages;

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "answer_words.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+
 #include <string>
 #include <unicode/locid.h>
 #include <utility>
@@ -62,7 +66,45 @@ AnswerWords::Names AnswerWords::namesOf(std::string_view language) {
     return names;
 }
 
-std::string_view AnswerWords::name(LengthUnit unit, std::string_view decimal) const {
+namespace {
+
+// A number as plural rules read it: no sign, no exponent, and, past 15
+// whole digits, only the last 15 behind a 1. ICU reads no more than 18
+// whole digits and took 10^21 for a 0 ("1 000 … 000 mètre"); no language's
+// rules look further than the last six digits (i % 1000000).
+std::string pluralOperand(std::string_view decimal) {
+    if (!decimal.empty() && (decimal.front() == '-' || decimal.front() == '+'))
+        decimal.remove_prefix(1);
+    const std::size_t e = std::min(decimal.find_first_of("eEdD"), decimal.size());
+    const std::string_view mantissa = decimal.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    std::string whole(mantissa.substr(0, point));
+    std::string fraction(mantissa.substr(std::min(point + 1, mantissa.size())));
+    long exponent = 0;
+    if (e < decimal.size())
+        std::from_chars(decimal.data() + e + 1 + (decimal[e + 1] == '+'), decimal.data() + decimal.size(), exponent);
+    exponent = std::clamp(exponent, -1000L, 1000L);
+    for (; exponent > 0; --exponent) {
+        whole += fraction.empty() ? '0' : fraction.front();
+        if (!fraction.empty())
+            fraction.erase(0, 1);
+    }
+    for (; exponent < 0; ++exponent) {
+        fraction.insert(0, 1, whole.empty() ? '0' : whole.back());
+        if (!whole.empty())
+            whole.pop_back();
+    }
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
+    if (whole.size() > 15)
+        whole = '1' + whole.substr(whole.size() - 15);
+    return (whole.empty() ? "0" : whole) + (fraction.empty() ? "" : '.' + fraction);
+}
+
+}  // namespace
+
+std::string_view AnswerWords::name(LengthUnit unit, std::string_view typed) const {
+    const std::string operand = pluralOperand(typed);
+    const std::string_view decimal = operand;
     // ICU drops trailing zeros unless asked to show that many fraction
     // digits, and "1.0" is not "1" to plural rules (en "1.0 feet").
     const std::size_t point = decimal.find('.');
@@ -76,8 +118,9 @@ std::string_view AnswerWords::name(LengthUnit unit, std::string_view decimal) co
 }
 
 std::string_view AnswerWords::name(LengthUnit unit, double value) const {
-    UErrorCode status = U_ZERO_ERROR;
-    return name(unit, digits_.precision(icu::number::Precision::unlimited()).formatDouble(value, status));
+    std::array<char, 32> shortest;
+    return name(unit, std::string_view(shortest.data(),
+                                       std::to_chars(shortest.data(), shortest.data() + shortest.size(), value).ptr));
 }
 
 std::string_view AnswerWords::name(LengthUnit unit, const icu::number::FormattedNumber& number) const {

@@ -75,11 +75,11 @@ private slots:
         row("1.500 ft", "1.500 FEET", "1.5", Feet, kCommaAndSpaces);
         row("1'500' 3\"", "1'500 FEET 3 INCHES", "18003", Inches, kPointAndApostrophes);
         row("5' 10\"", "5 FEET 10 INCHES", "70", Inches, kPointAndApostrophes);
-        row("&H5dam", "&h5 DEKAMETERS", "5", Dekameters);
+        row("&H5dam", "&H5 DEKAMETERS", "5", Dekameters);
         row("1.5e\u22123 m", "1.5e\u22123 METERS", "0.0015", Meters);
         row("1,000 1/2 in", "1,000 1/2 INCHES", "1000.5", Inches);
         row("1 000 \u00bd in", "1 000 1/2 INCHES", "1000.5", Inches, kCommaAndSpaces);
-        row("&H10 ft 2 in", "&h10 FEET 2 INCHES", "194", Inches);
+        row("&H10 ft 2 in", "&H10 FEET 2 INCHES", "194", Inches);
         row("5' 7 1/2\"", "5 FEET 7 1/2 INCHES", "67.5", Inches);
         row("3 1/2in", "3 1/2 INCHES", "3.5", Inches, kCommaAndSpaces);
         row("5/8\"", "5/8 INCHES", "0.625", Inches);
@@ -200,9 +200,16 @@ private slots:
         row("2 ft \u2192 m", {}, "2 FEET in METERS");
         row("2 ft -> m", {}, "2 FEET in METERS");
         row("5 Fu\u00df", {}, "");
-        row("5 mil in km", {"sv"}, "");
         row("5 mil in km", {"sv", "tr"}, "");
         row("5 fot till", {"sv"}, "");
+        row("10\u00b3 m", {}, "");
+        row("5 m\u00b2 to ft", {}, "");
+        row("5\u33a1", {"ja"}, "");
+        row("1\u00b9\u2044\u2082 in", {}, "");
+        row("5\xb2 m", {"de"}, "");
+        row("5\xc1\x81 m", {}, "");
+        row("&HFF m to ft", {}, "&HFF METERS in FEET");
+        row("1E3 m in ft", {"de"}, "1E3 METERS in FEET");
     }
     void readsLanguages() {
         QFETCH(std::string, typed);
@@ -232,7 +239,7 @@ private slots:
         row("3mi to km", "3 MILES in KILOMETERS");
         row("5mm", "5 MILLIMETERS");
         row("2 Miles AS Yards", "2 MILES in YARDS");
-        row("1E38 lea", "1e38 LEAGUE");
+        row("1E38 lea", "1E38 LEAGUE");
         row("180 cm in ft in", "180 CENTIMETERS in FEET AND INCHES");
         row("180 cm as FT+IN", "180 CENTIMETERS in FEET AND INCHES");
         row("2 m = Feet and Inches", "2 METERS in FEET AND INCHES");

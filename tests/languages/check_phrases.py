@@ -20,8 +20,8 @@ def phrases():
 
 
 def run(program, locale, arguments, lines=None):
-    env = dict(os.environ, LC_ALL=f'{locale}.UTF-8', LANG=f'{locale}.UTF-8')
-    env.pop('LANGUAGE', None)
+    locale, _, languages = locale.partition('/')
+    env = dict(os.environ, LC_ALL=f'{locale}.UTF-8', LANG=f'{locale}.UTF-8', LANGUAGE=languages)
     done = subprocess.run([program, '--convert'] + arguments, input=lines, env=env, capture_output=True, text=True)
     return done.returncode, done.stdout, done.stderr
 

@@ -26,6 +26,8 @@ def main(build, cmake):
         buses = {}
         try:
             for locale, phrase, _, english in phrases():
+                if '/' in locale:  # the bus's provider is started with no LANGUAGE
+                    continue
                 bus = buses.setdefault(locale, Bus(folder, prefix, locale, 10_000))
                 ids, matches = bus.ids(phrase), [m[0] for m in bus.call(KRUNNER, 'Match', '(s)', phrase)]
                 expected = bus.ids(english) if english else []

@@ -217,7 +217,8 @@ private slots:
             previous = entry.codePoint;
         }
         // No character people type in these languages, nor any of a word,
-        // reads otherwise than ICU reads it; the reader keeps ¼ ½ ¾ whole.
+        // reads otherwise than ICU reads it; the reader keeps ¼ ½ ¾ whole,
+        // and what ICU makes digits of ("²", "₂") but full-width digits.
         std::set<char32_t> needed;
         for (const auto& [first, last] : kTypedBlocks)
             for (char32_t c = first; c <= last; ++c)
@@ -227,9 +228,14 @@ private slots:
             for (int32_t i = 0; i < u.length(); i = u.moveIndex32(i, 1))
                 needed.insert(char32_t(u.char32At(i)));
         }
-        for (const char32_t c : needed)
+        for (const char32_t c : needed) {
+            const std::string folded = icuFolded(UChar32(c));
+            const bool intoDigits =
+                folded.find_first_of("0123456789") != std::string::npos && (c < 0xFF10 || c > 0xFF19);
             if (c >= 0x80 && (c < 0xBC || c > 0xBE))
-                QVERIFY2(foldedForMatching(utf8(UChar32(c))) == icuFolded(UChar32(c)), QByteArray::number(uint(c), 16));
+                QVERIFY2(foldedForMatching(utf8(UChar32(c))) == (intoDigits ? utf8(UChar32(c)) : folded),
+                         QByteArray::number(uint(c), 16));
+        }
     }
 };
 

@@ -53,6 +53,8 @@ LENGTHS = [
     ('ru_RU', '3 1/2 дюйма в см', ['CENTIMETERS'], '8,89 сантиметра', '3 1/2 дюйма', '8,89'),
     ('fr_FR', '3,81 cm in in', ['INCHES'], '1,5 pouce', '3,81 centimètres', '1,5'),
     ('fr_FR', '180 cm in ft in', ['FEET AND INCHES'], '5 pi 10,866 po', '180 centimètres', '5 pi 10,866 po'),
+    ('fr_FR', '1e21 mm in m', ['METERS'], '1\u202f000\u202f000\u202f000\u202f000\u202f000\u202f000 mètres',
+     '1e21 millimètres', '1000000000000000000'),  # more whole digits than ICU's plural rules read
 ]
 # A compound, its value as one simple length, whose results it has, and the
 # compound's canonical text.
