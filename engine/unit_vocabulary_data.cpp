@@ -877,6 +877,7 @@ constexpr VocabularyWord kWords[] = {
     {"zh_Hans", "″", Inches},
     {"zh_Hans", "英寸", Inches},
     {"zh_Hans", "公里", Kilometers},
+    {"zh_Hans", "千米", Kilometers},
     {"zh_Hans", "百米", Hectometers},
     {"zh_Hans", "十米", Dekameters},
     {"zh_Hans", "米", Meters},
