@@ -15,13 +15,14 @@ struct UnitWord {
     LengthUnit unit;
 };
 
-// Every accepted word, each unit's group together in unit-list order: the
-// name as the unit list shows it, singular and plural, British spellings
-// ("metre"), both "dekameter" and "decameter", and the usual symbol.
+// Every English word, each unit's together in unit-list order: the names
+// and symbols CLDR gives (singular and plural, American and British) and
+// the program's own (league, rod, lea, rd, fur). Other languages' words are
+// the vocabulary's (unit_vocabulary.h).
 std::span<const UnitWord> unitWords();
 
-// The unit a typed word names, compared without regard to ASCII case. A word
-// longer than any in the table is turned down at once.
+// The unit an English word names, folded as the reader folds words: case,
+// compatibility forms and diacritics do not matter.
 std::optional<LengthUnit> unitFromWord(std::string_view word);
 
 }  // namespace zelvar

@@ -506,7 +506,7 @@ private slots:
         QTest::newRow("not a length") << QStringList{"10", "in", "5", "ft"} << 2
                                       << "zelvar: not a length: '10 in 5 ft'\n";
         QTest::newRow("unknown unit") << QStringList{"1", "parsec"} << 2
-                                      << "zelvar: unknown unit 'parsec'; the units are:\n  league";
+                                      << "zelvar: unknown unit 'parsec'; the units are:\n  lea, league";
     }
 
     void show() {

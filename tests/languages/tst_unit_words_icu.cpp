@@ -18,7 +18,6 @@
 
 #include "engine/unit_vocabulary.h"
 #include "engine/unit_vocabulary_data.h"
-#include "engine/unit_words.h"
 
 using namespace zelvar;
 
@@ -198,13 +197,6 @@ private slots:
         QVERIFY(symbols != feetAndInchesSymbols().end());
         QVERIFY(reads(words, std::string(symbols->feet), Feet));
         QVERIFY(reads(words, std::string(symbols->inches), Inches));
-    }
-
-    // English keeps every word the program read before.
-    void englishWords() {
-        const auto english = wordsOf({"en"});
-        for (const UnitWord& w : unitWords())
-            QVERIFY2(reads(english, std::string(w.word), w.unit), std::string(w.word).c_str());
     }
 
     // Each code point as ICU reads it, in order; ASCII left to the reader.
