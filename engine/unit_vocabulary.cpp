@@ -6,6 +6,7 @@
 
 #include "ascii_text.h"
 #include "unit_vocabulary_data.h"
+#include "utf8_text.h"
 
 namespace zelvar {
 namespace {
@@ -21,27 +22,11 @@ bool isVulgarFraction(char32_t c) {
 constexpr char32_t kNoCharacter = 0xFFFFFFFF;
 
 // The code point at the start of UTF-8 text and its length; a byte that
-// starts no well-formed character (an overlong form, a surrogate, a stray
-// or missing continuation byte) is kNoCharacter, one byte long, and
+// starts no well-formed character is kNoCharacter, one byte long, and
 // matches nothing.
 std::pair<char32_t, std::size_t> codePointAt(std::string_view text) {
-    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char first = byte(0);
-    if (first < 0x80)
-        return {first, 1};
-    const std::size_t length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 0;
-    if (length == 0 || length > text.size())
-        return {kNoCharacter, 1};
-    char32_t c = first & (0xFF >> (length + 1));
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return {kNoCharacter, 1};
-        c = c << 6 | (byte(i) & 0x3F);
-    }
-    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (c < kLeast[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        return {kNoCharacter, 1};
-    return {c, length};
+    const std::size_t length = utf8CharacterLength(text);
+    return length == 0 ? std::pair(kNoCharacter, std::size_t{1}) : std::pair(utf8CodePoint(text, length), length);
 }
 
 // A fold that would make digits of a character keeps it as it is: "10³" and

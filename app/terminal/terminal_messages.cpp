@@ -9,6 +9,7 @@
 
 #include "engine/entry_text.h"
 #include "engine/unit_words.h"
+#include "engine/utf8_text.h"
 #include "zelvar_project.h"
 
 namespace zelvar {
@@ -40,34 +41,6 @@ bool isControl(std::string_view character) {
            std::end(kLineFormatCharacters);
 }
 
-// The length of the well-formed UTF-8 character at the start of text, or 0
-// when its first byte starts none: a stray continuation byte, a sequence cut
-// short or broken by another byte, an overlong form, a surrogate, or a code
-// point beyond U+10FFFF.
-std::size_t characterLength(std::string_view text) {
-    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char first = byte(0);
-    if (first < 0x80)
-        return 1;
-    // The bounds of the second byte narrow out the overlong forms (E0, F0),
-    // the surrogates (ED) and what lies beyond U+10FFFF (F4).
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;
-    if (first >= 0xC2 && first <= 0xDF)
-        length = 2;
-    else if (first >= 0xE0 && first <= 0xEF)
-        length = 3, low = first == 0xE0 ? 0xA0 : 0x80, high = first == 0xED ? 0x9F : 0xBF;
-    else if (first >= 0xF0 && first <= 0xF4)
-        length = 4, low = first == 0xF0 ? 0x90 : 0x80, high = first == 0xF4 ? 0x8F : 0xBF;
-    if (length == 0 || text.size() < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF)
-            return 0;
-    }
-    return length;
-}
-
 std::string acceptedUnitWords() {
     std::string list;
     std::optional<LengthUnit> previous;
@@ -96,7 +69,7 @@ std::string quoted(std::string_view utf8) {
     for (std::size_t at = 0; at < utf8.size(); ++characters) {
         if (characters == kShownCharacters)
             return shown + "...'";
-        const std::size_t length = characterLength(utf8.substr(at));
+        const std::size_t length = utf8CharacterLength(utf8.substr(at));
         if (length == 0) {
             char escaped[5];
             std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(utf8[at]));
